@@ -1,0 +1,212 @@
+#include "matrix/reader.h"
+
+#include <fstream>
+#include <limits>
+
+namespace {
+
+// Where the next character of the data file stands, 1-based.
+struct Vieta {
+  long long eil = 1;
+  long long stulp = 1;
+};
+
+// What the data file is expected to hold next.
+enum class Kas { Eilutes, Stulpeliai, Elementas };
+
+enum class Ivestis { Gerai, Pabaiga, NeSveikasis, Netelpa, Klaida };
+
+// The longest piece of offending text quoted in a message.
+constexpr std::size_t kIlgiausiaIstrauka = 20;
+
+// White space as the C locale's formatted extraction skips it.
+bool Tarpas(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
+         c == '\r';
+}
+
+bool Skaitmuo(int c) { return c >= '0' && c <= '9'; }
+
+int Imti(std::istream& fd, Vieta& v) {
+  const int c = fd.get();
+  if (c == '\n') {
+    ++v.eil;
+    v.stulp = 1;
+  } else if (c != std::char_traits<char>::eof()) {
+    ++v.stulp;
+  }
+  return c;
+}
+
+// Adds c to a quoted piece of text, bytes outside printable ASCII as \xNN.
+void Prideti(std::string& istrauka, int c) {
+  if (c >= 0x20 && c < 0x7f) {
+    istrauka += static_cast<char>(c);
+    return;
+  }
+  const char* skaitmenys = "0123456789abcdef";
+  istrauka += "\\x";
+  istrauka += skaitmenys[(c >> 4) & 0xf];
+  istrauka += skaitmenys[c & 0xf];
+}
+
+// Takes the rest of a value's non-white-space run into rasta, up to the
+// quoting limit, and marks a longer run with "...".
+void ImtiLikusi(std::istream& fd, Vieta& v, std::string& rasta,
+                std::size_t paimta) {
+  for (int c = fd.peek(); c != std::char_traits<char>::eof() && !Tarpas(c);
+       c = fd.peek()) {
+    if (paimta == kIlgiausiaIstrauka) {
+      rasta += "...";
+      return;
+    }
+    Prideti(rasta, Imti(fd, v));
+    ++paimta;
+  }
+}
+
+// Extracts one integer as formatted stream extraction does: white space, an
+// optional sign, decimal digits, ending where the digits end. pradzia is set
+// to where the value starts (or to the end of the file), x to its value, and
+// rasta to the text found when it is not a 32-bit integer.
+Ivestis SkaitytiSveikaji(std::istream& fd, Vieta& v, Vieta& pradzia,
+                         std::int32_t& x, std::string& rasta) {
+  int c = fd.peek();
+  while (c != std::char_traits<char>::eof() && Tarpas(c)) {
+    Imti(fd, v);
+    c = fd.peek();
+  }
+  pradzia = v;
+  if (fd.bad()) return Ivestis::Klaida;
+  if (c == std::char_traits<char>::eof()) return Ivestis::Pabaiga;
+
+  const bool neigiamas = c == '-';
+  std::size_t paimta = 0;
+  if (c == '-' || c == '+') {
+    Prideti(rasta, Imti(fd, v));
+    ++paimta;
+  }
+  if (!Skaitmuo(fd.peek())) {
+    if (fd.bad()) return Ivestis::Klaida;
+    ImtiLikusi(fd, v, rasta, paimta);
+    return Ivestis::NeSveikasis;
+  }
+
+  // One past the largest magnitude that fits, so the sum never overflows.
+  constexpr long long kRiba = 1LL + std::numeric_limits<std::int32_t>::max();
+  long long reiksme = 0;
+  bool per_didele = false;
+  while (Skaitmuo(fd.peek())) {
+    const int d = Imti(fd, v) - '0';
+    if (paimta < kIlgiausiaIstrauka) rasta += static_cast<char>('0' + d);
+    if (++paimta == kIlgiausiaIstrauka + 1) rasta += "...";
+    if (!per_didele) {
+      reiksme = reiksme * 10 + d;
+      per_didele = reiksme > kRiba;
+    }
+  }
+  if (fd.bad()) return Ivestis::Klaida;
+  if (neigiamas) reiksme = -reiksme;
+  if (per_didele || reiksme > std::numeric_limits<std::int32_t>::max() ||
+      reiksme < std::numeric_limits<std::int32_t>::min()) {
+    return Ivestis::Netelpa;
+  }
+  x = static_cast<std::int32_t>(reiksme);
+  return Ivestis::Gerai;
+}
+
+// The name of the value due, as the subject of a sentence or, with
+// kilmininkas, after "truksta".
+std::string Pavadinimas(Kas kas, std::int32_t i, std::int32_t j,
+                        bool kilmininkas) {
+  switch (kas) {
+    case Kas::Eilutes:
+      return kilmininkas ? "eiluciu skaiciaus" : "eiluciu skaicius";
+    case Kas::Stulpeliai:
+      return kilmininkas ? "stulpeliu skaiciaus" : "stulpeliu skaicius";
+    case Kas::Elementas:
+      break;
+  }
+  return std::string(kilmininkas ? "elemento [" : "elementas [") +
+         std::to_string(i + 1) + ", " + std::to_string(j + 1) + "]";
+}
+
+std::string Ties(const std::string& vardas, const Vieta& v) {
+  return vardas + ":" + std::to_string(v.eil) + ":" + std::to_string(v.stulp) +
+         ": ";
+}
+
+// Reads the value that is due next into x, or says in klaida why it cannot.
+// A count must also lie within 0..riba.
+bool Reiksme(std::istream& fd, Vieta& v, const std::string& vardas, Kas kas,
+             std::int32_t i, std::int32_t j, std::int32_t riba, std::int32_t& x,
+             std::string& klaida) {
+  Vieta pradzia;
+  std::string rasta;
+  switch (SkaitytiSveikaji(fd, v, pradzia, x, rasta)) {
+    case Ivestis::Gerai:
+      if (kas == Kas::Elementas || (x >= 0 && x <= riba)) return true;
+      klaida = Ties(vardas, pradzia) + Pavadinimas(kas, i, j, false) +
+               " turi buti nuo 0 iki " + std::to_string(riba) + ", rasta " +
+               std::to_string(x) + ".";
+      return false;
+    case Ivestis::Pabaiga:
+      klaida = Ties(vardas, pradzia) + "truksta " +
+               Pavadinimas(kas, i, j, true) + ": failas baigesi.";
+      return false;
+    case Ivestis::NeSveikasis:
+      klaida = Ties(vardas, pradzia) + Pavadinimas(kas, i, j, false) +
+               " turi buti sveikasis skaicius, rasta \"" + rasta + "\".";
+      return false;
+    case Ivestis::Netelpa:
+      klaida = Ties(vardas, pradzia) + Pavadinimas(kas, i, j, false) +
+               " netelpa i 32 bitu sveikaji skaiciu: \"" + rasta + "\".";
+      return false;
+    case Ivestis::Klaida:
+      break;
+  }
+  klaida = "nepavyko perskaityti duomenu failo " + vardas + ".";
+  return false;
+}
+
+}  // namespace
+
+bool SkaitytiSrauta(std::istream& fd, const std::string& vardas,
+                    std::int32_t Mas[][Cm], std::int32_t& n, std::int32_t& m,
+                    std::string& klaida) {
+  n = 0;
+  m = 0;
+  Vieta v;
+  std::int32_t eil = 0;
+  std::int32_t stulp = 0;
+  if (!Reiksme(fd, v, vardas, Kas::Eilutes, 0, 0, Cn, eil, klaida) ||
+      !Reiksme(fd, v, vardas, Kas::Stulpeliai, 0, 0, Cm, stulp, klaida)) {
+    return false;
+  }
+  for (std::int32_t i = 0; i < eil; ++i) {
+    for (std::int32_t j = 0; j < stulp; ++j) {
+      if (!Reiksme(fd, v, vardas, Kas::Elementas, i, j, 0, Mas[i][j], klaida)) {
+        return false;
+      }
+    }
+  }
+  n = eil;
+  m = stulp;
+  return true;
+}
+
+bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
+              std::int32_t& m, std::string& klaida) {
+  std::ifstream fd(Duom);
+  // A directory opens on some systems and fails at its first read: that too
+  // is a data file that cannot be opened.
+  if (!fd.is_open() || (fd.peek(), fd.bad())) {
+    n = 0;
+    m = 0;
+    klaida = "nepavyko atidaryti duomenu failo " + Duom + ".";
+    return false;
+  }
+  const bool gerai = SkaitytiSrauta(fd, Duom, Mas, n, m, klaida);
+  fd.close();
+  return gerai;
+}
