@@ -1,0 +1,72 @@
+#include "report/averages.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const std::string kPavadinimas =
+    "Dvima\xe8io masyvo kiekvienos eilut\xebs teigiam\xf8 element\xf8 vidurkiai:\n";
+
+std::string Skyrius(const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
+  std::ostringstream fr;
+  VidurkiuSkyrius(fr, Mas, n, m);
+  return fr.str();
+}
+
+TEST(Averages, WithoutRowsIsTheTitleAndAnEmptyLine) {
+  std::int32_t Mas[Cn][Cm];
+  EXPECT_EQ(kPavadinimas + "\n", Skyrius(Mas, 0, 4));
+}
+
+TEST(Averages, OneLinePerRowWithTwoDecimals) {
+  std::int32_t Mas[Cn][Cm];
+  const std::int32_t eilutes[5][4] = {{1, -2, 3, 4},
+                                      {-1, -5, 0, -7},
+                                      {10, 20, 30, 6},
+                                      {0, 4, 0, 0},
+                                      {2147483647, 2147483647, -1, 0}};
+  for (int i = 0; i < 5; ++i) {
+    for (int j = 0; j < 4; ++j) Mas[i][j] = eilutes[i][j];
+  }
+  EXPECT_EQ(kPavadinimas +
+                "Eilut\xeb nr. 1: 2.67.\n"
+                "Eilut\xeb nr. 2: teigiam\xf8 element\xf8 n\xebra.\n"
+                "Eilut\xeb nr. 3: 16.50.\n"
+                "Eilut\xeb nr. 4: 4.00.\n"
+                "Eilut\xeb nr. 5: 2147483647.00.\n"
+                "\n",
+            Skyrius(Mas, 5, 4));
+}
+
+TEST(Averages, RowNumbersHaveNoFieldWidth) {
+  std::int32_t Mas[Cn][Cm];
+  for (int i = 0; i < 10; ++i) Mas[i][0] = i + 1;
+  const std::string skyrius = Skyrius(Mas, 10, 1);
+  EXPECT_NE(std::string::npos, skyrius.find("\nEilut\xeb nr. 9: 9.00.\nEilut\xeb nr. 10: 10.00.\n\n"))
+      << skyrius;
+}
+
+TEST(Averages, LeavesTheStreamNumberFormatAsItWas) {
+  std::int32_t Mas[Cn][Cm];
+  Mas[0][0] = 3;
+  std::ostringstream fr;
+  VidurkiuSkyrius(fr, Mas, 1, 1);
+  fr.str("");
+  fr << 1.5;
+  EXPECT_EQ("1.5", fr.str());
+}
+
+TEST(Averages, ReportsAFileThatCannotBeWritten) {
+  std::int32_t Mas[Cn][Cm];
+  Mas[0][0] = 3;
+  EXPECT_FALSE(Vidurkiai(::testing::TempDir(), Mas, 1, 1)) << "a directory";
+  if (std::ifstream("/dev/full").good()) {
+    EXPECT_FALSE(Vidurkiai("/dev/full", Mas, 1, 1)) << "a full disk";
+  }
+}
+
+}  // namespace

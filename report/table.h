@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "matrix/matrix.h"
+
+// The report is Windows-1257 text; every number stands right-aligned in a
+// field of 5 characters (a wider one is written whole) and every bar "|" at a
+// position 1 + 8k of its line.
+
+// Writes one frame line: " -" and kiek segments of seven dashes (byte 0x96)
+// and a hyphen, then a line end.
+void Linija(std::ostream& fr, std::int32_t kiek);
+
+// Writes a table's heading: an empty line, the title, and the column numbers
+// 1..m between two frame lines.
+void Antraste(std::ostream& fr, std::string pavadinimas, std::int32_t m);
+
+// Writes a whole table section: the heading, one line per row with its number
+// and elements, a closing frame line and an empty line.
+// Requires: 0 <= n <= Cn, 0 <= m <= Cm.
+void Lentele(std::ostream& fr, std::string pavadinimas,
+             const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m);
+
+// Appends the table section to the file Rez. Returns false when the file
+// cannot be opened or written.
+bool Spausdinti(std::string Rez, std::string pavadinimas,
+                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m);
