@@ -22,7 +22,8 @@ void Pauze() {
     char klavisas = 0;
     while (read(STDIN_FILENO, &klavisas, 1) < 0 && errno == EINTR) {
     }
-    tcsetattr(STDIN_FILENO, TCSANOW, &pradine);
+    // Restoring with TCSAFLUSH drops the rest of a multi-byte key (arrows).
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &pradine);
   }
   std::cout << '\n' << std::flush;
 }
