@@ -1,0 +1,23 @@
+# Cross-builds the Windows program with Debian's MinGW-w64 compiler
+# (package g++-mingw-w64-x86-64-posix):
+#   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+# The result is statically linked, so it needs no MinGW DLLs on Windows.
+# Tests of the cross build run under Wine where it is installed.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+find_program(MASYVAS_WINE NAMES wine64 wine)
+if(MASYVAS_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${MASYVAS_WINE})
+endif()
