@@ -1,0 +1,112 @@
+// libFuzzer target: arbitrary bytes as the data file's content. When the
+// reader accepts them, the whole run's computations and report sections are
+// applied and the invariants that hold for every accepted input are checked.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "matrix/matrix.h"
+#include "matrix/reader.h"
+#include "matrix/replace.h"
+#include "matrix/square.h"
+#include "report/averages.h"
+#include "report/table.h"
+
+namespace {
+
+constexpr std::int32_t kSargas = 0x5a5a5a5a;
+
+void Tikrinti(bool salyga, const char* kas) {
+  if (salyga) return;
+  std::fprintf(stderr, "invariant broken: %s\n", kas);
+  std::abort();
+}
+
+std::vector<std::string> Eilutes(const std::string& tekstas) {
+  std::vector<std::string> eilutes;
+  std::istringstream is(tekstas);
+  for (std::string e; std::getline(is, e);) eilutes.push_back(e);
+  return eilutes;
+}
+
+bool Telpa(std::int64_t x) { return x >= -9999 && x <= 99999; }
+
+// A table section: its line count, frame line lengths, and the length of
+// every header and row line whose numbers all fit their field.
+void TikrintiLentele(const std::int32_t Mas[][Cm], std::int32_t n,
+                     std::int32_t m) {
+  std::ostringstream fr;
+  Lentele(fr, " T:", Mas, n, m);
+  const std::vector<std::string> e = Eilutes(fr.str());
+  Tikrinti(e.size() == static_cast<std::size_t>(n) + 7, "table line count");
+  const std::size_t ilgis = 8 * static_cast<std::size_t>(m) + 11;
+  for (std::size_t k : {std::size_t{2}, std::size_t{4}, e.size() - 2}) {
+    Tikrinti(e[k].size() == ilgis - 1, "frame line length");
+  }
+  Tikrinti(e[3].size() == ilgis, "header line length");
+  for (std::int32_t i = 0; i < n; ++i) {
+    bool telpa = Telpa(i + 1);
+    for (std::int32_t j = 0; j < m; ++j) telpa = telpa && Telpa(Mas[i][j]);
+    if (telpa) Tikrinti(e[5 + i].size() == ilgis, "row line length");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* duomenys,
+                                      std::size_t dydis) {
+  static std::int32_t Mas[Cn][Cm];
+  for (auto& eil : Mas) {
+    for (std::int32_t& x : eil) x = kSargas;
+  }
+  std::istringstream fd(
+      std::string(reinterpret_cast<const char*>(duomenys), dydis));
+  std::int32_t n = -1;
+  std::int32_t m = -1;
+  std::string klaida;
+  if (!SkaitytiSrauta(fd, "Masyvas.txt", Mas, n, m, klaida)) {
+    Tikrinti(n == 0 && m == 0, "counts after a rejected file");
+    Tikrinti(!klaida.empty(), "a rejected file has a message");
+    for (char c : klaida) Tikrinti(c >= 0x20 && c < 0x7f, "message is ASCII");
+    return 0;
+  }
+  Tikrinti(n >= 0 && n <= Cn && m >= 0 && m <= Cm, "counts within capacity");
+  const std::int32_t n_pradzioje = n;
+
+  TikrintiLentele(Mas, n, m);
+  std::ostringstream vid;
+  VidurkiuSkyrius(vid, Mas, n, m);
+  Tikrinti(Eilutes(vid.str()).size() == static_cast<std::size_t>(n) + 2,
+           "averages line count");
+
+  std::vector<std::int32_t> minimumai;
+  for (std::int32_t i = 0; i < n && m > 0; ++i) {
+    std::int32_t maz = Mas[i][0];
+    for (std::int32_t j = 1; j < m; ++j) maz = Mas[i][j] < maz ? Mas[i][j] : maz;
+    minimumai.push_back(maz);
+  }
+  Pakeisti(Mas, n, m);
+  for (std::size_t i = 0; i < minimumai.size(); ++i) {
+    Tikrinti(Mas[i][m - 1] == minimumai[i], "last element is the row minimum");
+  }
+  TikrintiLentele(Mas, n, m);
+
+  Formuoti(Mas, n, m);
+  Tikrinti(n == m, "square after squaring");
+  TikrintiLentele(Mas, n, m);
+
+  // Nothing outside the rows and columns ever in use was touched.
+  const std::int32_t eiluciu = n_pradzioje > m ? n_pradzioje : m;
+  for (std::int32_t i = 0; i < Cn; ++i) {
+    for (std::int32_t j = 0; j < Cm; ++j) {
+      if (i >= eiluciu || j >= m) {
+        Tikrinti(Mas[i][j] == kSargas, "cell outside the matrix untouched");
+      }
+    }
+  }
+  return 0;
+}
