@@ -26,7 +26,8 @@ TEST(Average, OfThePositiveElementsOnly) {
   };
   for (const Atvejis& a : atvejai) {
     const std::optional<double> vid = Vidurkis(a.eil.data(), a.m);
-    ASSERT_EQ(a.vid.has_value(), vid.has_value()) << ::testing::PrintToString(a.eil);
+    ASSERT_EQ(a.vid.has_value(), vid.has_value())
+        << ::testing::PrintToString(a.eil);
     if (a.vid) {
       EXPECT_DOUBLE_EQ(*a.vid, *vid) << ::testing::PrintToString(a.eil);
     }

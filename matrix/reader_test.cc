@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -96,42 +96,58 @@ TEST(Reader, RejectsBadDataSayingWhatAndWhere) {
       {"", "Masyvas.txt:1:1: truksta eiluciu skaiciaus: failas baigesi."},
       {"  \n\t", "Masyvas.txt:2:2: truksta eiluciu skaiciaus: failas baigesi."},
       {"3", "Masyvas.txt:1:2: truksta stulpeliu skaiciaus: failas baigesi."},
-      {"101 2", "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, "
-                "rasta 101."},
-      {"-1 2", "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, "
-               "rasta -1."},
-      {"1 51", "Masyvas.txt:1:3: stulpeliu skaicius turi buti nuo 0 iki 50, "
-               "rasta 51."},
-      {"1\n  -3", "Masyvas.txt:2:3: stulpeliu skaicius turi buti nuo 0 iki "
-                  "50, rasta -3."},
-      {"x 2", "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis "
-              "skaicius, rasta \"x\"."},
-      {"2.5 2", "Masyvas.txt:1:2: stulpeliu skaicius turi buti sveikasis "
-                "skaicius, rasta \".5\"."},
-      {"99999999999 1", "Masyvas.txt:1:1: eiluciu skaicius netelpa i 32 bitu "
-                        "sveikaji skaiciu: \"99999999999\"."},
-      {"3 4\n1 2 3 4\n5 6 7 x\n", "Masyvas.txt:3:7: elementas [2, 4] turi "
-                                   "buti sveikasis skaicius, rasta \"x\"."},
-      {"3 4\n1 2 3 4\n5 6 7 8\n", "Masyvas.txt:4:1: truksta elemento [3, 1]: "
-                                   "failas baigesi."},
-      {"1 2 5 -", "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
-                  "skaicius, rasta \"-\"."},
-      {"1 2 5 +-3", "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
-                    "skaicius, rasta \"+-3\"."},
-      {"1 2 5 - 3", "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
-                    "skaicius, rasta \"-\"."},
-      {"1 3\n1 2147483648 3", "Masyvas.txt:2:3: elementas [1, 2] netelpa i 32 "
-                              "bitu sveikaji skaiciu: \"2147483648\"."},
-      {"1 1 -2147483649", "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 "
-                          "bitu sveikaji skaiciu: \"-2147483649\"."},
+      {"101 2",
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, "
+       "rasta 101."},
+      {"-1 2",
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, "
+       "rasta -1."},
+      {"1 51",
+       "Masyvas.txt:1:3: stulpeliu skaicius turi buti nuo 0 iki 50, "
+       "rasta 51."},
+      {"1\n  -3",
+       "Masyvas.txt:2:3: stulpeliu skaicius turi buti nuo 0 iki "
+       "50, rasta -3."},
+      {"x 2",
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis "
+       "skaicius, rasta \"x\"."},
+      {"2.5 2",
+       "Masyvas.txt:1:2: stulpeliu skaicius turi buti sveikasis "
+       "skaicius, rasta \".5\"."},
+      {"99999999999 1",
+       "Masyvas.txt:1:1: eiluciu skaicius netelpa i 32 bitu "
+       "sveikaji skaiciu: \"99999999999\"."},
+      {"3 4\n1 2 3 4\n5 6 7 x\n",
+       "Masyvas.txt:3:7: elementas [2, 4] turi "
+       "buti sveikasis skaicius, rasta \"x\"."},
+      {"3 4\n1 2 3 4\n5 6 7 8\n",
+       "Masyvas.txt:4:1: truksta elemento [3, 1]: "
+       "failas baigesi."},
+      {"1 2 5 -",
+       "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
+       "skaicius, rasta \"-\"."},
+      {"1 2 5 +-3",
+       "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
+       "skaicius, rasta \"+-3\"."},
+      {"1 2 5 - 3",
+       "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
+       "skaicius, rasta \"-\"."},
+      {"1 3\n1 2147483648 3",
+       "Masyvas.txt:2:3: elementas [1, 2] netelpa i 32 "
+       "bitu sveikaji skaiciu: \"2147483648\"."},
+      {"1 1 -2147483649",
+       "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 "
+       "bitu sveikaji skaiciu: \"-2147483649\"."},
       {"1 1 123456789012345678901234567890",
        "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 bitu sveikaji "
        "skaiciu: \"12345678901234567890...\"."},
-      {"1 1 abcdefghijklmnopqrstuvwxyz", "Masyvas.txt:1:5: elementas [1, 1] "
-                                         "turi buti sveikasis skaicius, rasta "
-                                         "\"abcdefghijklmnopqrst...\"."},
-      {"1 1 \xe8i\x01", "Masyvas.txt:1:5: elementas [1, 1] turi buti "
-                        "sveikasis skaicius, rasta \"\\xe8i\\x01\"."},
+      {"1 1 abcdefghijklmnopqrstuvwxyz",
+       "Masyvas.txt:1:5: elementas [1, 1] "
+       "turi buti sveikasis skaicius, rasta "
+       "\"abcdefghijklmnopqrst...\"."},
+      {"1 1 \xe8i\x01",
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti "
+       "sveikasis skaicius, rasta \"\\xe8i\\x01\"."},
   };
   for (const Atvejis& a : atvejai) {
     std::int32_t Mas[Cn][Cm];
@@ -153,7 +169,8 @@ struct Gedimas : std::streambuf {
 };
 
 TEST(Reader, ReportsAReadErrorInsteadOfAShortFile) {
-  for (const char* pries : {"", "2 ", "2 2 1 2 3", "2 2 1 2 3 -", "2 2 1 2 3 4"}) {
+  for (const char* pries :
+       {"", "2 ", "2 2 1 2 3", "2 2 1 2 3 -", "2 2 1 2 3 4"}) {
     Gedimas buf(pries);
     std::istream fd(&buf);
     std::int32_t Mas[Cn][Cm];
@@ -161,7 +178,8 @@ TEST(Reader, ReportsAReadErrorInsteadOfAShortFile) {
     std::int32_t m = -1;
     std::string klaida;
     EXPECT_FALSE(SkaitytiSrauta(fd, "Masyvas.txt", Mas, n, m, klaida)) << pries;
-    EXPECT_EQ("nepavyko perskaityti duomenu failo Masyvas.txt.", klaida) << pries;
+    EXPECT_EQ("nepavyko perskaityti duomenu failo Masyvas.txt.", klaida)
+        << pries;
   }
 }
 
@@ -182,7 +200,8 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
   EXPECT_EQ(8, Mas[0][1]);
   std::remove(kelias.c_str());
 
-  const std::string nera[] = {kelias, ::testing::TempDir()};  // gone; a directory
+  const std::string nera[] = {kelias,
+                              ::testing::TempDir()};  // gone; a directory
   for (const std::string& vardas : nera) {
     EXPECT_FALSE(Skaityti(vardas, Mas, n, m, klaida)) << vardas;
     EXPECT_EQ("nepavyko atidaryti duomenu failo " + vardas + ".", klaida);

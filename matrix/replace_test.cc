@@ -35,8 +35,10 @@ TEST(Replace, MinOfTheWholeRow) {
 TEST(Replace, LastElementBecomesTheRowMinimum) {
   std::int32_t Mas[Cn][Cm];
   Uzpildyti(Mas);
-  const std::int32_t pradzia[3][4] = {{1, -2, 3, 4}, {-1, -5, 0, -7}, {10, 20, 30, 6}};
-  const std::int32_t laukiama[3][4] = {{1, -2, 3, -2}, {-1, -5, 0, -7}, {10, 20, 30, 6}};
+  const std::int32_t pradzia[3][4] = {
+      {1, -2, 3, 4}, {-1, -5, 0, -7}, {10, 20, 30, 6}};
+  const std::int32_t laukiama[3][4] = {
+      {1, -2, 3, -2}, {-1, -5, 0, -7}, {10, 20, 30, 6}};
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 4; ++j) Mas[i][j] = pradzia[i][j];
   }

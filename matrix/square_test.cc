@@ -19,12 +19,12 @@ void Uzpildyti(std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
 TEST(Square, EndsWithAsManyRowsAsColumns) {
   struct Atvejis {
     std::int32_t n, m;
-    std::int32_t nuliu;   // zero rows expected on top
-    std::int32_t pirma;   // former row (1-based) that follows them
+    std::int32_t nuliu;  // zero rows expected on top
+    std::int32_t pirma;  // former row (1-based) that follows them
   };
   const Atvejis atvejai[] = {
-      {0, 0, 0, 1}, {0, 3, 3, 1}, {3, 4, 1, 1}, {5, 2, 0, 4},
-      {2, 2, 0, 1}, {4, 0, 0, 1}, {100, 50, 0, 51}, {0, 50, 50, 1},
+      {0, 0, 0, 1},   {0, 3, 3, 1},     {3, 4, 1, 1},     {5, 2, 0, 4},
+      {2, 2, 0, 1},   {4, 0, 0, 1},     {100, 50, 0, 51}, {0, 50, 50, 1},
       {1, 50, 49, 1}, {100, 1, 0, 100},
   };
   for (const Atvejis& a : atvejai) {
@@ -37,10 +37,12 @@ TEST(Square, EndsWithAsManyRowsAsColumns) {
       for (std::int32_t j = 0; j < a.m; ++j) {
         const std::int32_t laukiama =
             i < a.nuliu ? 0 : 100 * (a.pirma + i - a.nuliu) + j + 1;
-        ASSERT_EQ(laukiama, Mas[i][j]) << a.n << "x" << a.m << " at " << i << "," << j;
+        ASSERT_EQ(laukiama, Mas[i][j])
+            << a.n << "x" << a.m << " at " << i << "," << j;
       }
       if (a.m < Cm) {
-        ASSERT_EQ(kSargas, Mas[i][a.m]) << a.n << "x" << a.m << ": column m touched";
+        ASSERT_EQ(kSargas, Mas[i][a.m])
+            << a.n << "x" << a.m << ": column m touched";
       }
     }
   }

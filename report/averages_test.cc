@@ -9,9 +9,11 @@
 namespace {
 
 const std::string kPavadinimas =
-    "Dvima\xe8io masyvo kiekvienos eilut\xebs teigiam\xf8 element\xf8 vidurkiai:\n";
+    "Dvima\xe8io masyvo kiekvienos eilut\xebs teigiam\xf8 element\xf8 "
+    "vidurkiai:\n";
 
-std::string Skyrius(const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
+std::string Skyrius(const std::int32_t Mas[][Cm], std::int32_t n,
+                    std::int32_t m) {
   std::ostringstream fr;
   VidurkiuSkyrius(fr, Mas, n, m);
   return fr.str();
@@ -46,7 +48,9 @@ TEST(Averages, RowNumbersHaveNoFieldWidth) {
   std::int32_t Mas[Cn][Cm];
   for (int i = 0; i < 10; ++i) Mas[i][0] = i + 1;
   const std::string skyrius = Skyrius(Mas, 10, 1);
-  EXPECT_NE(std::string::npos, skyrius.find("\nEilut\xeb nr. 9: 9.00.\nEilut\xeb nr. 10: 10.00.\n\n"))
+  EXPECT_NE(
+      std::string::npos,
+      skyrius.find("\nEilut\xeb nr. 9: 9.00.\nEilut\xeb nr. 10: 10.00.\n\n"))
       << skyrius;
 }
 

@@ -10,11 +10,13 @@
 
 namespace {
 
-const std::string kRemas = " -\x96\x96\x96\x96\x96\x96\x96-";  // " -" and one segment
+const std::string kRemas =
+    " -\x96\x96\x96\x96\x96\x96\x96-";  // " -" and one segment
 const std::string kSegmentas = "\x96\x96\x96\x96\x96\x96\x96-";
 
-std::string Tekstas(const std::string& pavadinimas, const std::int32_t Mas[][Cm],
-                    std::int32_t n, std::int32_t m) {
+std::string Tekstas(const std::string& pavadinimas,
+                    const std::int32_t Mas[][Cm], std::int32_t n,
+                    std::int32_t m) {
   std::ostringstream fr;
   Lentele(fr, pavadinimas, Mas, n, m);
   return fr.str();
@@ -43,15 +45,16 @@ TEST(Table, FrameLineIsSegmentsOfSevenDashesAndAHyphen) {
 TEST(Table, WithoutRowsHasNoRowLines) {
   std::int32_t Mas[Cn][Cm];
   const std::string frame = kRemas + kSegmentas + kSegmentas + "\n";
-  EXPECT_EQ("\n T:\n" + frame + " | E.\\S. |     1 |     2 | \n" + frame + frame + "\n",
+  EXPECT_EQ("\n T:\n" + frame + " | E.\\S. |     1 |     2 | \n" + frame +
+                frame + "\n",
             Tekstas(" T:", Mas, 0, 2));
 }
 
 TEST(Table, WithoutColumnsHasOnlyTheRowNumbers) {
   std::int32_t Mas[Cn][Cm];
   const std::string frame = kRemas + "\n";
-  EXPECT_EQ("\n T:\n" + frame + " | E.\\S. | \n" + frame + " |     1 | \n |     2 | \n" +
-                frame + "\n",
+  EXPECT_EQ("\n T:\n" + frame + " | E.\\S. | \n" + frame +
+                " |     1 | \n |     2 | \n" + frame + "\n",
             Tekstas(" T:", Mas, 2, 0));
 }
 
@@ -69,20 +72,24 @@ TEST(Table, NumbersAreRightAlignedAndWideOnesWrittenWhole) {
 TEST(Table, BarsStandOverTheFrameHyphensWhenNumbersFit) {
   std::int32_t Mas[Cn][Cm];
   for (std::int32_t i = 0; i < Cn; ++i) {
-    for (std::int32_t j = 0; j < Cm; ++j) Mas[i][j] = (i * Cm + j) % 2 ? -9999 : 99999;
+    for (std::int32_t j = 0; j < Cm; ++j)
+      Mas[i][j] = (i * Cm + j) % 2 ? -9999 : 99999;
   }
   for (std::int32_t m : {1, 7, Cm}) {
-    const std::vector<std::string> eilutes = Eilutes(Tekstas(" T:", Mas, Cn, m));
+    const std::vector<std::string> eilutes =
+        Eilutes(Tekstas(" T:", Mas, Cn, m));
     ASSERT_EQ(static_cast<std::size_t>(Cn + 7), eilutes.size());
     const std::size_t ilgis = 8 * static_cast<std::size_t>(m) + 11;
     for (std::size_t e = 2; e + 1 < eilutes.size(); ++e) {
       const std::string& eil = eilutes[e];
       const bool remas = e == 2 || e == 4 || e == eilutes.size() - 2;
-      ASSERT_EQ(remas ? ilgis - 1 : ilgis, eil.size()) << "m=" << m << " line " << e;
+      ASSERT_EQ(remas ? ilgis - 1 : ilgis, eil.size())
+          << "m=" << m << " line " << e;
       for (std::size_t p = 1; p < eil.size(); ++p) {
         const bool ties_skyrikliu = p % 8 == 1;
         if (remas) {
-          ASSERT_EQ(ties_skyrikliu ? '-' : '\x96', eil[p]) << "m=" << m << " line " << e;
+          ASSERT_EQ(ties_skyrikliu ? '-' : '\x96', eil[p])
+              << "m=" << m << " line " << e;
         } else if (ties_skyrikliu) {
           ASSERT_EQ('|', eil[p]) << "m=" << m << " line " << e << " pos " << p;
         } else {
@@ -103,9 +110,11 @@ TEST(Table, AppendsWholeSectionsAndLeavesEarlierTextAlone) {
   Mas[0][0] = 5;
   ASSERT_TRUE(Spausdinti(kelias, " A:", Mas, 1, 1));
   ASSERT_TRUE(Spausdinti(kelias, " B:", Mas, 1, 1));
-  std::string laukiama = "earlier\n" + Tekstas(" A:", Mas, 1, 1) + Tekstas(" B:", Mas, 1, 1);
+  std::string laukiama =
+      "earlier\n" + Tekstas(" A:", Mas, 1, 1) + Tekstas(" B:", Mas, 1, 1);
 #ifdef _WIN32
-  for (std::size_t p = laukiama.find('\n'); p != std::string::npos; p = laukiama.find('\n', p + 2)) {
+  for (std::size_t p = laukiama.find('\n'); p != std::string::npos;
+       p = laukiama.find('\n', p + 2)) {
     laukiama.insert(p, 1, '\r');
   }
 #endif
@@ -116,7 +125,8 @@ TEST(Table, AppendsWholeSectionsAndLeavesEarlierTextAlone) {
 TEST(Table, ReportsAFileThatCannotBeWritten) {
   std::int32_t Mas[Cn][Cm];
   Mas[0][0] = 5;
-  EXPECT_FALSE(Spausdinti(::testing::TempDir(), " A:", Mas, 1, 1)) << "a directory";
+  EXPECT_FALSE(Spausdinti(::testing::TempDir(), " A:", Mas, 1, 1))
+      << "a directory";
   if (std::ifstream("/dev/full").good()) {
     EXPECT_FALSE(Spausdinti("/dev/full", " A:", Mas, 1, 1)) << "a full disk";
   }

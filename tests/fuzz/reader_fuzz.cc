@@ -86,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* duomenys,
   std::vector<std::int32_t> minimumai;
   for (std::int32_t i = 0; i < n && m > 0; ++i) {
     std::int32_t maz = Mas[i][0];
-    for (std::int32_t j = 1; j < m; ++j) maz = Mas[i][j] < maz ? Mas[i][j] : maz;
+    for (std::int32_t j = 1; j < m; ++j)
+      maz = Mas[i][j] < maz ? Mas[i][j] : maz;
     minimumai.push_back(maz);
   }
   Pakeisti(Mas, n, m);
