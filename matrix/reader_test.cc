@@ -198,7 +198,7 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
   EXPECT_EQ(2, m);
   EXPECT_EQ(-7, Mas[0][0]);
   EXPECT_EQ(8, Mas[0][1]);
-  std::remove(kelias.c_str());
+  EXPECT_EQ(0, std::remove(kelias.c_str()));
 
   const std::string nera[] = {kelias,
                               ::testing::TempDir()};  // gone; a directory

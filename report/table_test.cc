@@ -119,7 +119,7 @@ TEST(Table, AppendsWholeSectionsAndLeavesEarlierTextAlone) {
   }
 #endif
   EXPECT_EQ(laukiama, Failas(kelias));
-  std::remove(kelias.c_str());
+  EXPECT_EQ(0, std::remove(kelias.c_str()));
 }
 
 TEST(Table, ReportsAFileThatCannotBeWritten) {
