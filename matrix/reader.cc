@@ -5,10 +5,20 @@
 
 namespace {
 
-// Where the next character of the data file stands, 1-based.
+// Where a character of the data file stands, 1-based.
 struct Vieta {
   long long eil = 1;
   long long stulp = 1;
+};
+
+// The data stream, taken in fixed chunks, and the place of its next
+// character.
+struct Skaitykle {
+  std::istream& fd;
+  char buf[4096];
+  std::streamsize pos = 0;
+  std::streamsize ilgis = 0;
+  Vieta v;
 };
 
 // What the data file is expected to hold next.
@@ -27,13 +37,31 @@ bool Tarpas(int c) {
 
 bool Skaitmuo(int c) { return c >= '0' && c <= '9'; }
 
-int Imti(std::istream& fd, Vieta& v) {
-  const int c = fd.get();
+constexpr int kPabaiga = std::char_traits<char>::eof();
+
+// The next character (as unsigned char) without taking it, or kPabaiga at the
+// end of the stream or after a read error (then fd.bad() is set).
+int Ziureti(Skaitykle& sk) {
+  if (sk.pos == sk.ilgis) {
+    if (!sk.fd.good()) return kPabaiga;
+    sk.fd.read(sk.buf, sizeof sk.buf);
+    sk.ilgis = sk.fd.gcount();
+    sk.pos = 0;
+    if (sk.ilgis == 0) return kPabaiga;
+  }
+  return static_cast<unsigned char>(sk.buf[sk.pos]);
+}
+
+// Takes the next character, keeping the line and column up to date.
+int Imti(Skaitykle& sk) {
+  const int c = Ziureti(sk);
+  if (c == kPabaiga) return c;
+  ++sk.pos;
   if (c == '\n') {
-    ++v.eil;
-    v.stulp = 1;
-  } else if (c != std::char_traits<char>::eof()) {
-    ++v.stulp;
+    ++sk.v.eil;
+    sk.v.stulp = 1;
+  } else {
+    ++sk.v.stulp;
   }
   return c;
 }
@@ -52,15 +80,13 @@ void Prideti(std::string& istrauka, int c) {
 
 // Takes the rest of a value's non-white-space run into rasta, up to the
 // quoting limit, and marks a longer run with "...".
-void ImtiLikusi(std::istream& fd, Vieta& v, std::string& rasta,
-                std::size_t paimta) {
-  for (int c = fd.peek(); c != std::char_traits<char>::eof() && !Tarpas(c);
-       c = fd.peek()) {
+void ImtiLikusi(Skaitykle& sk, std::string& rasta, std::size_t paimta) {
+  for (int c = Ziureti(sk); c != kPabaiga && !Tarpas(c); c = Ziureti(sk)) {
     if (paimta == kIlgiausiaIstrauka) {
       rasta += "...";
       return;
     }
-    Prideti(rasta, Imti(fd, v));
+    Prideti(rasta, Imti(sk));
     ++paimta;
   }
 }
@@ -69,26 +95,26 @@ void ImtiLikusi(std::istream& fd, Vieta& v, std::string& rasta,
 // optional sign, decimal digits, ending where the digits end. pradzia is set
 // to where the value starts (or to the end of the file), x to its value, and
 // rasta to the text found when it is not a 32-bit integer.
-Ivestis SkaitytiSveikaji(std::istream& fd, Vieta& v, Vieta& pradzia,
-                         std::int32_t& x, std::string& rasta) {
-  int c = fd.peek();
-  while (c != std::char_traits<char>::eof() && Tarpas(c)) {
-    Imti(fd, v);
-    c = fd.peek();
+Ivestis SkaitytiSveikaji(Skaitykle& sk, Vieta& pradzia, std::int32_t& x,
+                         std::string& rasta) {
+  int c = Ziureti(sk);
+  while (c != kPabaiga && Tarpas(c)) {
+    Imti(sk);
+    c = Ziureti(sk);
   }
-  pradzia = v;
-  if (fd.bad()) return Ivestis::Klaida;
-  if (c == std::char_traits<char>::eof()) return Ivestis::Pabaiga;
+  pradzia = sk.v;
+  if (sk.fd.bad()) return Ivestis::Klaida;
+  if (c == kPabaiga) return Ivestis::Pabaiga;
 
   const bool neigiamas = c == '-';
   std::size_t paimta = 0;
   if (c == '-' || c == '+') {
-    Prideti(rasta, Imti(fd, v));
+    Prideti(rasta, Imti(sk));
     ++paimta;
   }
-  if (!Skaitmuo(fd.peek())) {
-    if (fd.bad()) return Ivestis::Klaida;
-    ImtiLikusi(fd, v, rasta, paimta);
+  if (!Skaitmuo(Ziureti(sk))) {
+    if (sk.fd.bad()) return Ivestis::Klaida;
+    ImtiLikusi(sk, rasta, paimta);
     return Ivestis::NeSveikasis;
   }
 
@@ -96,8 +122,8 @@ Ivestis SkaitytiSveikaji(std::istream& fd, Vieta& v, Vieta& pradzia,
   constexpr long long kRiba = 1LL + std::numeric_limits<std::int32_t>::max();
   long long reiksme = 0;
   bool per_didele = false;
-  while (Skaitmuo(fd.peek())) {
-    const int d = Imti(fd, v) - '0';
+  while (Skaitmuo(Ziureti(sk))) {
+    const int d = Imti(sk) - '0';
     if (paimta < kIlgiausiaIstrauka) rasta += static_cast<char>('0' + d);
     if (++paimta == kIlgiausiaIstrauka + 1) rasta += "...";
     if (!per_didele) {
@@ -105,7 +131,7 @@ Ivestis SkaitytiSveikaji(std::istream& fd, Vieta& v, Vieta& pradzia,
       per_didele = reiksme > kRiba;
     }
   }
-  if (fd.bad()) return Ivestis::Klaida;
+  if (sk.fd.bad()) return Ivestis::Klaida;
   if (neigiamas) reiksme = -reiksme;
   if (per_didele || reiksme > std::numeric_limits<std::int32_t>::max() ||
       reiksme < std::numeric_limits<std::int32_t>::min()) {
@@ -138,12 +164,12 @@ std::string Ties(const std::string& vardas, const Vieta& v) {
 
 // Reads the value that is due next into x, or says in klaida why it cannot.
 // A count must also lie within 0..riba.
-bool Reiksme(std::istream& fd, Vieta& v, const std::string& vardas, Kas kas,
-             std::int32_t i, std::int32_t j, std::int32_t riba, std::int32_t& x,
+bool Reiksme(Skaitykle& sk, const std::string& vardas, Kas kas, std::int32_t i,
+             std::int32_t j, std::int32_t riba, std::int32_t& x,
              std::string& klaida) {
   Vieta pradzia;
   std::string rasta;
-  switch (SkaitytiSveikaji(fd, v, pradzia, x, rasta)) {
+  switch (SkaitytiSveikaji(sk, pradzia, x, rasta)) {
     case Ivestis::Gerai:
       if (kas == Kas::Elementas || (x >= 0 && x <= riba)) return true;
       klaida = Ties(vardas, pradzia) + Pavadinimas(kas, i, j, false) +
@@ -176,16 +202,16 @@ bool SkaitytiSrauta(std::istream& fd, const std::string& vardas,
                     std::string& klaida) {
   n = 0;
   m = 0;
-  Vieta v;
+  Skaitykle sk{fd, {}, 0, 0, {}};
   std::int32_t eil = 0;
   std::int32_t stulp = 0;
-  if (!Reiksme(fd, v, vardas, Kas::Eilutes, 0, 0, Cn, eil, klaida) ||
-      !Reiksme(fd, v, vardas, Kas::Stulpeliai, 0, 0, Cm, stulp, klaida)) {
+  if (!Reiksme(sk, vardas, Kas::Eilutes, 0, 0, Cn, eil, klaida) ||
+      !Reiksme(sk, vardas, Kas::Stulpeliai, 0, 0, Cm, stulp, klaida)) {
     return false;
   }
   for (std::int32_t i = 0; i < eil; ++i) {
     for (std::int32_t j = 0; j < stulp; ++j) {
-      if (!Reiksme(fd, v, vardas, Kas::Elementas, i, j, 0, Mas[i][j], klaida)) {
+      if (!Reiksme(sk, vardas, Kas::Elementas, i, j, 0, Mas[i][j], klaida)) {
         return false;
       }
     }

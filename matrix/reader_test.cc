@@ -73,6 +73,30 @@ TEST(Reader, WritesOnlyTheCellsInUse) {
   EXPECT_EQ(kSargas, Mas[2][0]);
 }
 
+TEST(Reader, ReadsValuesAcrossChunkBoundaries) {
+  // The reader takes its input 4096 bytes at a time; every split of a value
+  // or of the white space before it must read the same.
+  for (std::size_t tarpai = 4080; tarpai <= 4100; ++tarpai) {
+    std::int32_t Mas[Cn][Cm];
+    const Skaitymas s =
+        Skaityk("1 2" + std::string(tarpai, '\n') + "-1234567 89", Mas);
+    ASSERT_TRUE(s.gerai) << tarpai << ": " << s.klaida;
+    EXPECT_EQ(-1234567, Mas[0][0]) << tarpai;
+    EXPECT_EQ(89, Mas[0][1]) << tarpai;
+
+    const Skaitymas k =
+        Skaityk("1 2" + std::string(tarpai, '\n') + "7 8x", Mas);
+    ASSERT_TRUE(k.gerai) << tarpai << ": " << k.klaida;
+    EXPECT_EQ(8, Mas[0][1]) << tarpai;
+    const Skaitymas z =
+        Skaityk("1 2 3" + std::string(tarpai, '\n') + " x", Mas);
+    EXPECT_EQ("Masyvas.txt:" + std::to_string(tarpai + 1) +
+                  ":2: elementas [1, 2] turi buti sveikasis skaicius, rasta "
+                  "\"x\".",
+              z.klaida);
+  }
+}
+
 TEST(Reader, AcceptsThirtyTwoBitExtremesAndFullCapacity) {
   std::string tekstas = "100 50\n";
   for (int k = 0; k < Cn * Cm; ++k) {
