@@ -118,7 +118,8 @@ Ivestis SkaitytiSveikaji(Skaitykle& sk, Vieta& pradzia, std::int32_t& x,
     return Ivestis::NeSveikasis;
   }
 
-  // One past the largest magnitude that fits, so the sum never overflows.
+  // Accumulating stops past 2^31, the largest magnitude that may fit, so the
+  // value never overflows however many digits follow.
   constexpr long long kRiba = 1LL + std::numeric_limits<std::int32_t>::max();
   long long reiksme = 0;
   bool per_didele = false;
