@@ -1,7 +1,7 @@
 # Runs the program once in a fresh directory and compares what it leaves with
 # a golden case. Called by CTest as
 #   cmake -DPROGRAM=... -DCASE_DIR=... -DWORK_DIR=... [-DEMULATOR=...]
-#         [-DCRLF=ON] [-DPAUSE_PROMPT=...] -P golden.cmake
+#         [-DCRLF=ON] [-DPAUSE_PROMPT=...] [-DWHAT=...] -P golden.cmake
 #
 # A case directory holds:
 #   input/     files copied into the working directory before the run
@@ -130,5 +130,6 @@ elseif(EXISTS "${report}" AND NOT IS_DIRECTORY "${report}")
 endif()
 
 if(failures)
-  message(FATAL_ERROR "golden case ${CASE_DIR} failed (output in ${WORK_DIR}):${failures}")
+  message(FATAL_ERROR "golden case ${CASE_DIR} failed (it guards: ${WHAT}; "
+                      "output in ${WORK_DIR}):${failures}")
 endif()
