@@ -11,14 +11,16 @@ void Pauze() {
   termios pradine{};
   if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &pradine) != 0) return;
 
-  std::cout << "Press any key to continue . . . " << std::flush;
   // One key, unechoed, without waiting for Enter. Ctrl-C is taken as a key
-  // too, so the terminal is always restored.
+  // too, so the terminal is always restored. The terminal is switched before
+  // the prompt shows, so even a key pressed at once is not echoed.
   termios laukti = pradine;
   laukti.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
   laukti.c_cc[VMIN] = 1;
   laukti.c_cc[VTIME] = 0;
-  if (tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0) {
+  const bool pakeista = tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
+  std::cout << "Press any key to continue . . . " << std::flush;
+  if (pakeista) {
     char klavisas = 0;
     while (read(STDIN_FILENO, &klavisas, 1) < 0 && errno == EINTR) {
     }
