@@ -11,8 +11,9 @@ constexpr int kLaukas = 5;
 constexpr char kSegmentas[] = "\x96\x96\x96\x96\x96\x96\x96-";
 constexpr int kSegmentoIlgis = sizeof kSegmentas - 1;
 
-// The longest line: a row of Cm numbers of 11 characters each.
-constexpr int kIlgiausiaEilute = 2 * (3 + kLaukas) + Cm * (11 + 3) + 1;
+// The longest line: " | ", the row number's field, " | ", then Cm numbers of
+// up to 11 characters (-2147483648) each followed by " | ", and a line end.
+constexpr int kIlgiausiaEilute = 3 + kLaukas + 3 + Cm * (11 + 3) + 1;
 
 // Puts x right-aligned in a number field, then " | ", at p; returns the end.
 char* Laukas(char* p, std::int32_t x) {
