@@ -69,6 +69,18 @@ TEST(Table, NumbersAreRightAlignedAndWideOnesWrittenWhole) {
   EXPECT_EQ(" |     1 |    -3 | 12345 | -12345 | -2147483648 | ", eilutes[5]);
 }
 
+TEST(Table, WritesTheLongestPossibleRowWhole) {
+  std::int32_t Mas[Cn][Cm];
+  for (auto& eil : Mas) {
+    for (std::int32_t& x : eil) x = -2147483647 - 1;
+  }
+  std::string laukiama = " |   100 | ";
+  for (std::int32_t j = 0; j < Cm; ++j) laukiama += "-2147483648 | ";
+  const std::vector<std::string> eilutes = Eilutes(Tekstas(" T:", Mas, Cn, Cm));
+  ASSERT_EQ(static_cast<std::size_t>(Cn + 7), eilutes.size());
+  EXPECT_EQ(laukiama, eilutes[Cn + 4]);
+}
+
 TEST(Table, BarsStandOverTheFrameHyphensWhenNumbersFit) {
   std::int32_t Mas[Cn][Cm];
   for (std::int32_t i = 0; i < Cn; ++i) {
