@@ -42,7 +42,9 @@ void Drain(int fd, std::string& out) {
   }
 }
 
-TEST(Pause, OnATerminalWaitsForOneUnechoedKeyAndRestoresTheTerminal) {
+// Ends the wait with a key, or with a signal (0 for the key), and checks
+// that the terminal is restored either way.
+void Wait(int signal_number) {
   const std::string dir = ::testing::TempDir() + "masyvas_pause_test";
   ASSERT_EQ(0, std::system(("mkdir -p '" + dir + "'").c_str()));
   std::ofstream(dir + "/Masyvas.txt") << "1 1\n5\n";
@@ -72,9 +74,14 @@ TEST(Pause, OnATerminalWaitsForOneUnechoedKeyAndRestoresTheTerminal) {
       ReadUntil(master, out, "Press any key to continue . . . ");
   usleep(200 * 1000);
   const bool waited = waitpid(pid, nullptr, WNOHANG) == 0;
-  ASSERT_EQ(1, write(master, "x", 1));  // one key, no Enter
   std::string rest;
-  const bool ended = ReadUntil(master, rest, "\r\n");
+  bool ended = true;
+  if (signal_number == 0) {
+    ASSERT_EQ(1, write(master, "x", 1));  // one key, no Enter
+    ended = ReadUntil(master, rest, "\r\n");
+  } else {
+    kill(pid, signal_number);
+  }
   if (!prompted || !ended) kill(pid, SIGKILL);
   int status = -1;
   waitpid(pid, &status, 0);
@@ -85,15 +92,28 @@ TEST(Pause, OnATerminalWaitsForOneUnechoedKeyAndRestoresTheTerminal) {
             out.find("Rezultatu ieskokite faile: Rezultatai.txt."))
       << out;
   EXPECT_TRUE(waited) << "the program ended before a key was pressed";
-  EXPECT_TRUE(ended) << "no line end after the key: " << rest;
-  EXPECT_EQ("\r\n", rest) << "the key was echoed or more was written";
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  if (signal_number == 0) {
+    EXPECT_TRUE(ended) << "no line end after the key: " << rest;
+    EXPECT_EQ("\r\n", rest) << "the key was echoed or more was written";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  } else {
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal_number)
+        << "signal " << signal_number << ", status " << status;
+  }
   termios after{};
   ASSERT_EQ(0, tcgetattr(slave, &after));
   EXPECT_TRUE((after.c_lflag & ECHO) && (after.c_lflag & ICANON))
-      << "terminal left without echo or line editing";
+      << "terminal left without echo or line editing, signal " << signal_number;
   close(slave);
   close(master);
+}
+
+TEST(Pause, OnATerminalWaitsForOneUnechoedKeyAndRestoresTheTerminal) {
+  Wait(0);
+}
+
+TEST(Pause, RestoresTheTerminalWhenEndedBySignalWhileWaiting) {
+  for (const int signal_number : {SIGTERM, SIGHUP}) Wait(signal_number);
 }
 
 }  // namespace

@@ -17,6 +17,8 @@ void Iterpti(std::int32_t Mas[][Cm], std::int32_t& n, std::int32_t m) {
 }
 
 void Formuoti(std::int32_t Mas[][Cm], std::int32_t& n, std::int32_t m) {
+  // Rows are inserted only up to n == m <= Cm, which must leave room below.
+  static_assert(Cm < Cn, "inserting rows needs a row below the last one");
   if (n > m) {
     const std::int32_t d = n - m;
     for (std::int32_t k = 0; k < d; ++k) Salinti(Mas, n, m);

@@ -54,6 +54,7 @@ TEST(Square, RemovingAndInsertingShiftByOneRow) {
   std::int32_t n = 3;
   Iterpti(Mas, n, 2);
   ASSERT_EQ(4, n);
+  EXPECT_EQ(kSargas, Mas[4][0]) << "a cell below the new last row";
   EXPECT_EQ(0, Mas[0][1]);
   EXPECT_EQ(101, Mas[1][0]);
   EXPECT_EQ(302, Mas[3][1]);

@@ -60,8 +60,8 @@ TEST(Averages, LeavesTheStreamNumberFormatAsItWas) {
   std::ostringstream fr;
   VidurkiuSkyrius(fr, Mas, 1, 1);
   fr.str("");
-  fr << 1.5;
-  EXPECT_EQ("1.5", fr.str());
+  fr << 1.5 << ' ' << 1.23456;
+  EXPECT_EQ("1.5 1.23456", fr.str()) << "notation and precision restored";
 }
 
 TEST(Averages, ReportsAFileThatCannotBeWritten) {

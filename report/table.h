@@ -7,8 +7,9 @@
 #include "matrix/matrix.h"
 
 // The report is Windows-1257 text; every number stands right-aligned in a
-// field of 5 characters (a wider one is written whole) and every bar "|" at a
-// position 1 + 8k of its line.
+// field of 5 characters (a wider one is written whole and pushes the rest of
+// its line right). While every number of a line fits its field, each bar "|"
+// stands at a position 1 + 8k of the line, under a hyphen of the frame.
 
 // Writes one frame line: " -" and kiek segments of seven dashes (byte 0x96)
 // and a hyphen, then a line end.
