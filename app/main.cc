@@ -1,11 +1,13 @@
 // masyvas: reads an integer matrix from Masyvas.txt and writes a report on it
 // to Rezultatai.txt, both in the working directory.
 
+#include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <string>
 
+#include "app/file_error.h"
 #include "app/pause.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
@@ -27,7 +29,8 @@ bool Vykdyti(std::string& klaida) {
   std::int32_t n = 0;
   std::int32_t m = 0;
   const auto neirasyta = [&klaida] {
-    klaida = "nepavyko irasyti rezultatu failo " + Rez + ".";
+    const int klaidos_nr = errno;
+    klaida = NeirasomasRezultatuFailas(Rez, klaidos_nr);
     return false;
   };
 

@@ -1,7 +1,10 @@
 #include "matrix/reader.h"
 
+#include <cerrno>
 #include <fstream>
 #include <limits>
+
+#include "app/file_error.h"
 
 namespace {
 
@@ -11,23 +14,26 @@ struct Vieta {
   long long stulp = 1;
 };
 
-// The data stream, taken in fixed chunks, and the place of its next
-// character.
-struct Skaitykle {
-  std::istream& fd;
-  char buf[4096];
-  std::streamsize pos = 0;
-  std::streamsize ilgis = 0;
-  Vieta v;
-};
-
-// What the data file is expected to hold next.
-enum class Kas { Eilutes, Stulpeliai, Elementas };
-
-enum class Ivestis { Gerai, Pabaiga, NeSveikasis, Netelpa, Klaida };
-
 // The longest piece of offending text quoted in a message.
 constexpr std::size_t kIlgiausiaIstrauka = 20;
+
+// The data stream, taken in fixed chunks, the place of its next character,
+// and the run of non-white-space characters taken last: where it starts,
+// which value (see Pavadinimas) starts it, and its text as quoted.
+struct Skaitykle {
+  std::istream& fd;
+  char buf[4096] = {};
+  std::streamsize pos = 0;
+  std::streamsize ilgis = 0;
+  Vieta v{};
+  Vieta reiksmes_vieta{};
+  Vieta serijos_vieta{};
+  long long serijos_reiksme = 0;
+  std::string serija{};
+  std::size_t serijos_ilgis = 0;
+};
+
+enum class Ivestis { Gerai, Pabaiga, NeSveikasis, Netelpa, Klaida };
 
 // White space as the C locale's formatted extraction skips it.
 bool Tarpas(int c) {
@@ -52,20 +58,6 @@ int Ziureti(Skaitykle& sk) {
   return static_cast<unsigned char>(sk.buf[sk.pos]);
 }
 
-// Takes the next character, keeping the line and column up to date.
-int Imti(Skaitykle& sk) {
-  const int c = Ziureti(sk);
-  if (c == kPabaiga) return c;
-  ++sk.pos;
-  if (c == '\n') {
-    ++sk.v.eil;
-    sk.v.stulp = 1;
-  } else {
-    ++sk.v.stulp;
-  }
-  return c;
-}
-
 // Adds c to a quoted piece of text, bytes outside printable ASCII as \xNN.
 void Prideti(std::string& istrauka, int c) {
   if (c >= 0x20 && c < 0x7f) {
@@ -78,63 +70,58 @@ void Prideti(std::string& istrauka, int c) {
   istrauka += skaitmenys[c & 0xf];
 }
 
-// Takes the rest of a value's non-white-space run into rasta, up to the
-// quoting limit, and marks a longer run with "...".
-void ImtiLikusi(Skaitykle& sk, std::string& rasta, std::size_t paimta) {
-  for (int c = Ziureti(sk); c != kPabaiga && !Tarpas(c); c = Ziureti(sk)) {
-    if (paimta == kIlgiausiaIstrauka) {
-      rasta += "...";
-      return;
-    }
-    Prideti(rasta, Imti(sk));
-    ++paimta;
+// Takes the next character, keeping the place and the current run (quoted up
+// to the limit, a longer one marked with "...") up to date.
+int Imti(Skaitykle& sk) {
+  const int c = Ziureti(sk);
+  if (c == kPabaiga) return c;
+  ++sk.pos;
+  if (Tarpas(c)) {
+    sk.serija.clear();
+    sk.serijos_ilgis = 0;
+  } else if (sk.serijos_ilgis++ < kIlgiausiaIstrauka) {
+    Prideti(sk.serija, c);
+  } else if (sk.serijos_ilgis == kIlgiausiaIstrauka + 1) {
+    sk.serija += "...";
   }
+  if (c == '\n') {
+    ++sk.v.eil;
+    sk.v.stulp = 1;
+  } else {
+    ++sk.v.stulp;
+  }
+  return c;
 }
 
 // Extracts one integer as formatted stream extraction does: white space, an
-// optional sign, decimal digits, ending where the digits end. pradzia is set
-// to where the value starts (or to the end of the file), x to its value, and
-// rasta to the text found when it is not a 32-bit integer.
-Ivestis SkaitytiSveikaji(Skaitykle& sk, Vieta& pradzia, std::int32_t& x,
-                         std::string& rasta) {
-  int c = Ziureti(sk);
-  while (c != kPabaiga && Tarpas(c)) {
-    Imti(sk);
-    c = Ziureti(sk);
+// optional sign, decimal digits, ending where the digits end. The value is
+// value number k of the file (see Pavadinimas); it starts a run unless it
+// follows the previous value with no white space between them.
+Ivestis SkaitytiSveikaji(Skaitykle& sk, long long k, std::int32_t& x) {
+  while (Tarpas(Ziureti(sk))) Imti(sk);
+  sk.reiksmes_vieta = sk.v;
+  if (sk.serija.empty()) {
+    sk.serijos_vieta = sk.v;
+    sk.serijos_reiksme = k;
   }
-  pradzia = sk.v;
-  if (sk.fd.bad()) return Ivestis::Klaida;
-  if (c == kPabaiga) return Ivestis::Pabaiga;
+  int c = Ziureti(sk);
+  if (c == kPabaiga) return sk.fd.bad() ? Ivestis::Klaida : Ivestis::Pabaiga;
 
   const bool neigiamas = c == '-';
-  std::size_t paimta = 0;
-  if (c == '-' || c == '+') {
-    Prideti(rasta, Imti(sk));
-    ++paimta;
-  }
-  if (!Skaitmuo(Ziureti(sk))) {
-    if (sk.fd.bad()) return Ivestis::Klaida;
-    ImtiLikusi(sk, rasta, paimta);
-    return Ivestis::NeSveikasis;
-  }
+  if (c == '-' || c == '+') c = (Imti(sk), Ziureti(sk));
+  if (!Skaitmuo(c)) return sk.fd.bad() ? Ivestis::Klaida : Ivestis::NeSveikasis;
 
   // Accumulating stops past 2^31, the largest magnitude that may fit, so the
   // value never overflows however many digits follow.
   constexpr long long kRiba = 1LL + std::numeric_limits<std::int32_t>::max();
   long long reiksme = 0;
-  bool per_didele = false;
-  while (Skaitmuo(Ziureti(sk))) {
+  for (; Skaitmuo(c); c = Ziureti(sk)) {
     const int d = Imti(sk) - '0';
-    if (paimta < kIlgiausiaIstrauka) rasta += static_cast<char>('0' + d);
-    if (++paimta == kIlgiausiaIstrauka + 1) rasta += "...";
-    if (!per_didele) {
-      reiksme = reiksme * 10 + d;
-      per_didele = reiksme > kRiba;
-    }
+    if (reiksme <= kRiba) reiksme = reiksme * 10 + d;
   }
   if (sk.fd.bad()) return Ivestis::Klaida;
   if (neigiamas) reiksme = -reiksme;
-  if (per_didele || reiksme > std::numeric_limits<std::int32_t>::max() ||
+  if (reiksme > std::numeric_limits<std::int32_t>::max() ||
       reiksme < std::numeric_limits<std::int32_t>::min()) {
     return Ivestis::Netelpa;
   }
@@ -142,20 +129,15 @@ Ivestis SkaitytiSveikaji(Skaitykle& sk, Vieta& pradzia, std::int32_t& x,
   return Ivestis::Gerai;
 }
 
-// The name of the value due, as the subject of a sentence or, with
-// kilmininkas, after "truksta".
-std::string Pavadinimas(Kas kas, std::int32_t i, std::int32_t j,
-                        bool kilmininkas) {
-  switch (kas) {
-    case Kas::Eilutes:
-      return kilmininkas ? "eiluciu skaiciaus" : "eiluciu skaicius";
-    case Kas::Stulpeliai:
-      return kilmininkas ? "stulpeliu skaiciaus" : "stulpeliu skaicius";
-    case Kas::Elementas:
-      break;
-  }
+// The name of value number k of the file (0 the row count, 1 the column
+// count, then the elements row by row, m to a row), as the subject of a
+// sentence or, with kilmininkas, after "truksta".
+std::string Pavadinimas(long long k, std::int32_t m, bool kilmininkas) {
+  if (k == 0) return kilmininkas ? "eiluciu skaiciaus" : "eiluciu skaicius";
+  if (k == 1) return kilmininkas ? "stulpeliu skaiciaus" : "stulpeliu skaicius";
   return std::string(kilmininkas ? "elemento [" : "elementas [") +
-         std::to_string(i + 1) + ", " + std::to_string(j + 1) + "]";
+         std::to_string((k - 2) / m + 1) + ", " +
+         std::to_string((k - 2) % m + 1) + "]";
 }
 
 std::string Ties(const std::string& vardas, const Vieta& v) {
@@ -163,37 +145,48 @@ std::string Ties(const std::string& vardas, const Vieta& v) {
          ": ";
 }
 
-// Reads the value that is due next into x, or says in klaida why it cannot.
-// A count must also lie within 0..riba.
-bool Reiksme(Skaitykle& sk, const std::string& vardas, Kas kas, std::int32_t i,
-             std::int32_t j, std::int32_t riba, std::int32_t& x,
+// Reads value number k into x, or says in klaida why it cannot. A count must
+// also lie within 0..riba. A value that fails right after the previous one,
+// with no white space between them, is told as its whole run, named after the
+// value that starts the run.
+bool Reiksme(Skaitykle& sk, const std::string& vardas, long long k,
+             std::int32_t m, std::int32_t riba, std::int32_t& x,
              std::string& klaida) {
-  Vieta pradzia;
-  std::string rasta;
-  switch (SkaitytiSveikaji(sk, pradzia, x, rasta)) {
+  Ivestis ivestis = SkaitytiSveikaji(sk, k, x);
+  const bool prilipes = sk.serijos_reiksme != k;
+  if (ivestis == Ivestis::NeSveikasis ||
+      (prilipes && ivestis == Ivestis::Netelpa)) {
+    while (Ziureti(sk) != kPabaiga && !Tarpas(Ziureti(sk))) Imti(sk);
+    if (!sk.fd.bad()) {
+      klaida = Ties(vardas, sk.serijos_vieta) +
+               Pavadinimas(sk.serijos_reiksme, m, false) +
+               " turi buti sveikasis skaicius, rasta \"" + sk.serija + "\"" +
+               (prilipes ? " (skaiciai turi buti sveikieji ir atskirti tarpais)"
+                         : "") +
+               ".";
+      return false;
+    }
+    ivestis = Ivestis::Klaida;
+  }
+  switch (ivestis) {
     case Ivestis::Gerai:
-      if (kas == Kas::Elementas || (x >= 0 && x <= riba)) return true;
-      klaida = Ties(vardas, pradzia) + Pavadinimas(kas, i, j, false) +
+      if (k >= 2 || (x >= 0 && x <= riba)) return true;
+      klaida = Ties(vardas, sk.reiksmes_vieta) + Pavadinimas(k, m, false) +
                " turi buti nuo 0 iki " + std::to_string(riba) + ", rasta " +
                std::to_string(x) + ".";
       return false;
     case Ivestis::Pabaiga:
-      klaida = Ties(vardas, pradzia) + "truksta " +
-               Pavadinimas(kas, i, j, true) + ": failas baigesi.";
-      return false;
-    case Ivestis::NeSveikasis:
-      klaida = Ties(vardas, pradzia) + Pavadinimas(kas, i, j, false) +
-               " turi buti sveikasis skaicius, rasta \"" + rasta + "\".";
+      klaida = Ties(vardas, sk.reiksmes_vieta) + "truksta " +
+               Pavadinimas(k, m, true) + ": failas baigesi.";
       return false;
     case Ivestis::Netelpa:
-      klaida = Ties(vardas, pradzia) + Pavadinimas(kas, i, j, false) +
-               " netelpa i 32 bitu sveikaji skaiciu: \"" + rasta + "\".";
+      klaida = Ties(vardas, sk.reiksmes_vieta) + Pavadinimas(k, m, false) +
+               " netelpa i 32 bitu sveikaji skaiciu: \"" + sk.serija + "\".";
       return false;
-    case Ivestis::Klaida:
-      break;
+    default:
+      klaida = "nepavyko perskaityti duomenu failo " + vardas + ".";
+      return false;
   }
-  klaida = "nepavyko perskaityti duomenu failo " + vardas + ".";
-  return false;
 }
 
 }  // namespace
@@ -203,16 +196,30 @@ bool SkaitytiSrauta(std::istream& fd, const std::string& vardas,
                     std::string& klaida) {
   n = 0;
   m = 0;
-  Skaitykle sk{fd, {}, 0, 0, {}};
+  Skaitykle sk{fd};
+  // An editor's encoding marks: UTF-8's is skipped and takes no column;
+  // UTF-16 text cannot be read at all.
+  const auto pradzia = [&sk](const char* zyme, std::streamsize ilgis) {
+    return Ziureti(sk) != kPabaiga && sk.ilgis >= ilgis &&
+           std::char_traits<char>::compare(sk.buf, zyme, ilgis) == 0;
+  };
+  if (pradzia("\xff\xfe", 2) || pradzia("\xfe\xff", 2)) {
+    klaida = "failas " + vardas +
+             " issaugotas UTF-16 koduote; issaugokite ji kaip ANSI arba UTF-8.";
+    return false;
+  }
+  if (pradzia("\xef\xbb\xbf", 3)) sk.pos = 3;
+
   std::int32_t eil = 0;
   std::int32_t stulp = 0;
-  if (!Reiksme(sk, vardas, Kas::Eilutes, 0, 0, Cn, eil, klaida) ||
-      !Reiksme(sk, vardas, Kas::Stulpeliai, 0, 0, Cm, stulp, klaida)) {
+  if (!Reiksme(sk, vardas, 0, 0, Cn, eil, klaida) ||
+      !Reiksme(sk, vardas, 1, 0, Cm, stulp, klaida)) {
     return false;
   }
   for (std::int32_t i = 0; i < eil; ++i) {
     for (std::int32_t j = 0; j < stulp; ++j) {
-      if (!Reiksme(sk, vardas, Kas::Elementas, i, j, 0, Mas[i][j], klaida)) {
+      if (!Reiksme(sk, vardas, 2 + i * stulp + j, stulp, 0, Mas[i][j],
+                   klaida)) {
         return false;
       }
     }
@@ -224,16 +231,14 @@ bool SkaitytiSrauta(std::istream& fd, const std::string& vardas,
 
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::string& klaida) {
+  n = 0;
+  m = 0;
   std::ifstream fd(Duom);
   // A directory opens on some systems and fails at its first read: that too
   // is a data file that cannot be opened.
   if (!fd.is_open() || (fd.peek(), fd.bad())) {
-    n = 0;
-    m = 0;
-    klaida = "nepavyko atidaryti duomenu failo " + Duom + ".";
+    klaida = NeatidaromasDuomenuFailas(Duom, errno);
     return false;
   }
-  const bool gerai = SkaitytiSrauta(fd, Duom, Mas, n, m, klaida);
-  fd.close();
-  return gerai;
+  return SkaitytiSrauta(fd, Duom, Mas, n, m, klaida);
 }

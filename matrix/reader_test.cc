@@ -40,6 +40,10 @@ TEST(Reader, ReadsTheSameMatrixFromAnyLayout) {
       "+2 +3 +1 -2 +3 +4 +5 -6",
       "2 3\n1 -2 3\n4 5 -6 7 8 and more",
       "2 3 1 -2 3 4 5 -6x",
+      "2 3 1 -2 3 4 5 -6,5",
+      "\xef\xbb\xbf"
+      "2 3 1 -2 3 4 5 -6",
+      "2 3 1 -2+3 4 5-6",
   };
   const std::int32_t laukiama[2][3] = {{1, -2, 3}, {4, 5, -6}};
   for (const char* atvejis : atvejai) {
@@ -137,8 +141,41 @@ TEST(Reader, RejectsBadDataSayingWhatAndWhere) {
        "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis "
        "skaicius, rasta \"x\"."},
       {"2.5 2",
-       "Masyvas.txt:1:2: stulpeliu skaicius turi buti sveikasis "
-       "skaicius, rasta \".5\"."},
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis skaicius, rasta "
+       "\"2.5\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
+      {"1 3\n1 -5,5 7\n",
+       "Masyvas.txt:2:3: elementas [1, 2] turi buti sveikasis skaicius, rasta "
+       "\"-5,5\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
+      {"1 3 1,2,3",
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
+       "\"1,2,3\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
+      {"1 2 5-99999999999",
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
+       "\"5-99999999999\" (skaiciai turi buti sveikieji ir atskirti "
+       "tarpais)."},
+      {"1 3 1 2,345678901234567890123",
+       "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis skaicius, rasta "
+       "\"2,345678901234567890...\" (skaiciai turi buti sveikieji ir atskirti "
+       "tarpais)."},
+      {"\xef\xbb\xbf"
+       "1 x",
+       "Masyvas.txt:1:3: stulpeliu skaicius turi buti sveikasis skaicius, "
+       "rasta \"x\"."},
+      {"1 1 \xef\xbb\xbf"
+       "5",
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
+       "rasta \"\\xef\\xbb\\xbf5\"."},
+      {" \xef\xbb\xbf"
+       "1 1 5",
+       "Masyvas.txt:1:2: eiluciu skaicius turi buti sveikasis skaicius, "
+       "rasta \"\\xef\\xbb\\xbf1\"."},
+      {"\xff\xfe"
+       "1",
+       "failas Masyvas.txt issaugotas UTF-16 koduote; issaugokite ji kaip ANSI "
+       "arba UTF-8."},
+      {"\xfe\xff",
+       "failas Masyvas.txt issaugotas UTF-16 koduote; issaugokite ji kaip ANSI "
+       "arba UTF-8."},
       {"99999999999 1",
        "Masyvas.txt:1:1: eiluciu skaicius netelpa i 32 bitu "
        "sveikaji skaiciu: \"99999999999\"."},
@@ -231,11 +268,12 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
   EXPECT_EQ(8, Mas[0][1]);
   EXPECT_EQ(0, std::remove(kelias.c_str()));
 
-  const std::string nera[] = {kelias,
-                              ::testing::TempDir()};  // gone; a directory
-  for (const std::string& vardas : nera) {
-    EXPECT_FALSE(Skaityti(vardas, Mas, n, m, klaida)) << vardas;
-    EXPECT_EQ("nepavyko atidaryti duomenu failo " + vardas + ".", klaida);
+  const std::string nera[][2] = {{kelias, "nerastas aplanke "},
+                                 {::testing::TempDir(), ": tai aplankas."}};
+  for (const auto& vardas : nera) {
+    EXPECT_FALSE(Skaityti(vardas[0], Mas, n, m, klaida)) << vardas[0];
+    EXPECT_NE(std::string::npos, klaida.find(vardas[0])) << klaida;
+    EXPECT_NE(std::string::npos, klaida.find(vardas[1])) << klaida;
     EXPECT_EQ(0, n);
     EXPECT_EQ(0, m);
   }

@@ -33,6 +33,24 @@ std::vector<std::string> Eilutes(const std::string& tekstas) {
   return eilutes;
 }
 
+// The counts and elements as formatted extraction reads them, the rules the
+// reader keeps (after a UTF-8 byte order mark, which it skips); false when
+// extraction fails or a count is out of range.
+bool Ekstrahuoti(std::string tekstas, std::vector<std::int32_t>& reiksmes) {
+  if (tekstas.compare(0, 3, "\xef\xbb\xbf") == 0) tekstas.erase(0, 3);
+  std::istringstream is(tekstas);
+  std::int32_t n = 0;
+  std::int32_t m = 0;
+  if (!(is >> n >> m) || n < 0 || n > Cn || m < 0 || m > Cm) return false;
+  reiksmes = {n, m};
+  for (std::int32_t k = 0; k < n * m; ++k) {
+    std::int32_t x = 0;
+    if (!(is >> x)) return false;
+    reiksmes.push_back(x);
+  }
+  return true;
+}
+
 bool Telpa(std::int64_t x) { return x >= -9999 && x <= 99999; }
 
 // A table section: its line count, frame line lengths, and the length of
@@ -63,18 +81,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* duomenys,
   for (auto& eil : Mas) {
     for (std::int32_t& x : eil) x = kSargas;
   }
-  std::istringstream fd(
-      std::string(reinterpret_cast<const char*>(duomenys), dydis));
+  const std::string tekstas(reinterpret_cast<const char*>(duomenys), dydis);
+  std::istringstream fd(tekstas);
   std::int32_t n = -1;
   std::int32_t m = -1;
   std::string klaida;
-  if (!SkaitytiSrauta(fd, "Masyvas.txt", Mas, n, m, klaida)) {
+  const bool priimta = SkaitytiSrauta(fd, "Masyvas.txt", Mas, n, m, klaida);
+  std::vector<std::int32_t> etalonas;
+  Tikrinti(priimta == Ekstrahuoti(tekstas, etalonas),
+           "accepts what formatted extraction accepts, and only that");
+  if (!priimta) {
     Tikrinti(n == 0 && m == 0, "counts after a rejected file");
     Tikrinti(!klaida.empty(), "a rejected file has a message");
     for (char c : klaida) Tikrinti(c >= 0x20 && c < 0x7f, "message is ASCII");
     return 0;
   }
   Tikrinti(n >= 0 && n <= Cn && m >= 0 && m <= Cm, "counts within capacity");
+  Tikrinti(etalonas[0] == n && etalonas[1] == m, "counts as extracted");
+  for (std::int32_t k = 0; k < n * m; ++k) {
+    Tikrinti(etalonas[2 + k] == Mas[k / m][k % m], "elements as extracted");
+  }
   const std::int32_t n_pradzioje = n;
 
   TikrintiLentele(Mas, n, m);
