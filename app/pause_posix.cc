@@ -19,8 +19,8 @@ constexpr int kSignalai[kSignaluSkaicius] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
 
 extern "C" void AtstatytiIrBaigti(int signalas) {
   tcsetattr(STDIN_FILENO, TCSANOW, &pradine);
-  signal(signalas, SIG_DFL);
-  raise(signalas);
+  static_cast<void>(signal(signalas, SIG_DFL));
+  static_cast<void>(raise(signalas));
 }
 
 }  // namespace

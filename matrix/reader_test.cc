@@ -41,8 +41,7 @@ TEST(Reader, ReadsTheSameMatrixFromAnyLayout) {
       "2 3\n1 -2 3\n4 5 -6 7 8 and more",
       "2 3 1 -2 3 4 5 -6x",
       "2 3 1 -2 3 4 5 -6,5",
-      "\xef\xbb\xbf"
-      "2 3 1 -2 3 4 5 -6",
+      "\357\273\2772 3 1 -2 3 4 5 -6",  // a UTF-8 byte order mark first
       "2 3 1 -2+3 4 5-6",
   };
   const std::int32_t laukiama[2][3] = {{1, -2, 3}, {4, 5, -6}};
