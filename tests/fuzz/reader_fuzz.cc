@@ -22,7 +22,7 @@ constexpr std::int32_t kSargas = 0x5a5a5a5a;
 
 void Tikrinti(bool salyga, const char* kas) {
   if (salyga) return;
-  std::fprintf(stderr, "invariant broken: %s\n", kas);
+  static_cast<void>(std::fprintf(stderr, "invariant broken: %s\n", kas));
   std::abort();
 }
 
