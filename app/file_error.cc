@@ -50,20 +50,28 @@ std::vector<std::string> PanasusVardai(const std::string& vardas) {
   return rasta;
 }
 
+// The reason in words: a folder by its status, else by errno; neleidziama is
+// the words for a lack of permission.
+std::string Priezastis(bool aplankas, int klaidos_nr, const char* neleidziama) {
+  if (aplankas) return "tai aplankas";
+  if (klaidos_nr == EACCES || klaidos_nr == EPERM || klaidos_nr == EROFS) {
+    return neleidziama;
+  }
+  if (klaidos_nr == ENOSPC) return "diske nebera vietos";
+  return "kita sistemos klaida (kodas " + std::to_string(klaidos_nr) + ")";
+}
+
 bool YraAplankas(const std::string& vardas) {
   std::error_code ec;
   return fs::is_directory(vardas, ec);
-}
-
-std::string KitaKlaida(int klaidos_nr) {
-  return "kita sistemos klaida (kodas " + std::to_string(klaidos_nr) + ")";
 }
 
 }  // namespace
 
 std::string NeatidaromasDuomenuFailas(const std::string& vardas,
                                       int klaidos_nr) {
-  if (!YraAplankas(vardas) && klaidos_nr == ENOENT) {
+  const bool aplankas = YraAplankas(vardas);
+  if (!aplankas && klaidos_nr == ENOENT) {
     std::string klaida =
         "duomenu failas " + vardas + " nerastas aplanke " + DarboAplankas();
     for (const std::string& kitas : PanasusVardai(vardas)) {
@@ -71,31 +79,19 @@ std::string NeatidaromasDuomenuFailas(const std::string& vardas,
     }
     return klaida + ".";
   }
-  std::string priezastis = KitaKlaida(klaidos_nr);
-  if (YraAplankas(vardas)) {
-    priezastis = "tai aplankas";
-  } else if (klaidos_nr == EACCES || klaidos_nr == EPERM) {
-    priezastis = "nera leidimo skaityti";
-  }
   return "nepavyko atidaryti duomenu failo " + vardas + " aplanke " +
-         DarboAplankas() + ": " + priezastis + ".";
+         DarboAplankas() + ": " +
+         Priezastis(aplankas, klaidos_nr, "nera leidimo skaityti") + ".";
 }
 
 std::string NeirasomasRezultatuFailas(const std::string& vardas,
                                       int klaidos_nr) {
-  std::string priezastis = KitaKlaida(klaidos_nr);
-  if (YraAplankas(vardas)) {
-    priezastis = "tai aplankas";
-  } else if (klaidos_nr == EACCES || klaidos_nr == EPERM ||
-             klaidos_nr == EROFS) {
-    priezastis =
-        "nera leidimo rasyti (failas ar aplankas tik skaitomas, arba failas "
-        "atidarytas kitoje programoje)";
-  } else if (klaidos_nr == ENOSPC) {
-    priezastis = "diske nebera vietos";
-  }
   return "nepavyko irasyti rezultatu failo " + vardas + " aplanke " +
-         DarboAplankas() + ": " + priezastis + ".";
+         DarboAplankas() + ": " +
+         Priezastis(YraAplankas(vardas), klaidos_nr,
+                    "nera leidimo rasyti (failas ar aplankas tik skaitomas, "
+                    "arba failas atidarytas kitoje programoje)") +
+         ".";
 }
 
 std::string Ascii(const std::string& tekstas) {
