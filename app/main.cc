@@ -7,7 +7,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/file_error.h"
+#include "app/messages.h"
 #include "app/pause.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
@@ -30,14 +30,18 @@ bool Vykdyti(std::string& klaida) {
   std::int32_t m = 0;
   const auto neirasyta = [&klaida] {
     const int klaidos_nr = errno;
-    klaida = NeirasomasRezultatuFailas(Rez, klaidos_nr);
+    klaida = RasymoPranesimas(Rez, klaidos_nr);
     return false;
   };
 
   std::ofstream fr(Rez);
   fr.close();
   if (fr.fail()) return neirasyta();
-  if (!Skaityti(Duom, Mas, n, m, klaida)) return false;
+  SkaitymoKlaida skaitymo_klaida;
+  if (!Skaityti(Duom, Mas, n, m, skaitymo_klaida)) {
+    klaida = SkaitymoPranesimas(Duom, skaitymo_klaida);
+    return false;
+  }
   if (!Spausdinti(Rez, " Pradiniai duomenys:", Mas, n, m)) return neirasyta();
   if (!Vidurkiai(Rez, Mas, n, m)) return neirasyta();
   Pakeisti(Mas, n, m);
@@ -53,7 +57,7 @@ int main() {
   std::string klaida;
   const bool gerai = Vykdyti(klaida);
   if (gerai) {
-    std::cout << "\nRezultatu ieskokite faile: " << Rez << ".\n";
+    std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
   } else {
     std::cerr << "Klaida: " << klaida << '\n';
   }

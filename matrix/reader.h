@@ -5,20 +5,46 @@
 #include <string>
 
 #include "matrix/matrix.h"
+#include "matrix/scanner.h"
 
-// Reads the data file Duom into Mas, n and m: the row count, the column count,
-// then n * m elements row by row, laid out over lines in any way. Values are
-// read as formatted stream extraction reads decimal integers: white space is
-// skipped, then an optional sign and digits, and a value ends where its digits
-// end ("5-3" is 5 and -3). A UTF-8 byte order mark at the start is skipped;
-// nothing after the last element is looked at. Returns true on success. On
-// failure returns false, sets n = m = 0 and puts into klaida what is wrong
-// and where, as "Masyvas.txt:3:5: ..." (1-based line and column), or why the
-// file cannot be opened (see app/file_error.h), in one line of plain ASCII.
+// Why the data file could not be read, and where.
+struct SkaitymoKlaida {
+  enum Rusis {
+    kNera,            // no failure
+    kNeatidaromas,    // the file cannot be opened (klaidos_nr)
+    kNeperskaitomas,  // a read failed part-way (klaidos_nr)
+    kUtf16,           // the text is UTF-16
+    kBaigesi,         // the file ends where the value should be
+    kNeSveikasis,     // the value is not an integer (rasta)
+    kNetelpa,         // the value does not fit in 32 bits (rasta)
+    kUzRibu,          // a count is outside 0..Cn or 0..Cm (skaicius)
+  };
+  // Which value: the row count, the column count or an element.
+  enum Reiksme { kEiluciuSkaicius, kStulpeliuSkaicius, kElementas };
+
+  Rusis rusis = kNera;
+  Reiksme reiksme = kEiluciuSkaicius;
+  std::int32_t eilute = 0;     // the element's row, counted from 1
+  std::int32_t stulpelis = 0;  // the element's column, counted from 1
+  Vieta vieta{};               // where the value (or its run) starts
+  std::string rasta;           // the text found, quoted (see scanner.h)
+  bool prilipes = false;       // the text runs on from the previous value
+  std::int32_t skaicius = 0;   // the count out of range
+  int klaidos_nr = 0;          // errno of the failed open or read
+};
+
+// Reads the data file Duom, opened in binary mode, into Mas, n and m: the row
+// count, the column count, then n * m elements row by row, laid out over lines
+// in any way. Values are read as formatted stream extraction reads decimal
+// integers: white space is skipped, then an optional sign and digits, and a
+// value ends where its digits end ("5-3" is 5 and -3). A UTF-8 byte order
+// mark at the start is skipped; nothing after the last element is looked at.
+// Returns true on success. On failure returns false, sets n = m = 0 and says
+// in klaida what went wrong: the file cannot be opened, a read failed, or
+// which value is missing or wrong and where.
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
-              std::int32_t& m, std::string& klaida);
+              std::int32_t& m, SkaitymoKlaida& klaida);
 
-// The same from an open stream; vardas names it in the messages.
-bool SkaitytiSrauta(std::istream& fd, const std::string& vardas,
-                    std::int32_t Mas[][Cm], std::int32_t& n, std::int32_t& m,
-                    std::string& klaida);
+// The same from an open stream.
+bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
+                    std::int32_t& m, SkaitymoKlaida& klaida);

@@ -4,15 +4,9 @@
 
 #include <vector>
 
+#include "tests/helpers.h"
+
 namespace {
-
-constexpr std::int32_t kSargas = 0x5a5a5a5a;
-
-void Uzpildyti(std::int32_t Mas[][Cm]) {
-  for (std::int32_t i = 0; i < Cn; ++i) {
-    for (std::int32_t j = 0; j < Cm; ++j) Mas[i][j] = kSargas;
-  }
-}
 
 TEST(Replace, MinOfTheWholeRow) {
   struct Atvejis {
@@ -34,7 +28,7 @@ TEST(Replace, MinOfTheWholeRow) {
 
 TEST(Replace, LastElementBecomesTheRowMinimum) {
   std::int32_t Mas[Cn][Cm];
-  Uzpildyti(Mas);
+  UzpildytiSargu(Mas);
   const std::int32_t pradzia[3][4] = {
       {1, -2, 3, 4}, {-1, -5, 0, -7}, {10, 20, 30, 6}};
   const std::int32_t laukiama[3][4] = {
@@ -52,7 +46,7 @@ TEST(Replace, LastElementBecomesTheRowMinimum) {
 
 TEST(Replace, OneColumnNoRowsOrNoColumnsChangeNothing) {
   std::int32_t Mas[Cn][Cm];
-  Uzpildyti(Mas);
+  UzpildytiSargu(Mas);
   Mas[0][0] = 4;
   Mas[1][0] = -2;
   Pakeisti(Mas, 2, 1);

@@ -2,17 +2,16 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "tests/helpers.h"
 
-constexpr std::int32_t kSargas = 0x5a5a5a5a;
+namespace {
 
 // Fills rows 0..n-1, columns 0..m-1 with 100 * (i + 1) + j + 1 and every
 // other cell with kSargas.
 void Uzpildyti(std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
-  for (std::int32_t i = 0; i < Cn; ++i) {
-    for (std::int32_t j = 0; j < Cm; ++j) {
-      Mas[i][j] = i < n && j < m ? 100 * (i + 1) + j + 1 : kSargas;
-    }
+  UzpildytiSargu(Mas);
+  for (std::int32_t i = 0; i < n; ++i) {
+    for (std::int32_t j = 0; j < m; ++j) Mas[i][j] = 100 * (i + 1) + j + 1;
   }
 }
 

@@ -1,7 +1,9 @@
 """Rewrites a zip archive so that its bytes depend only on its files' names
 and contents: entries sorted by name, one fixed time (SOURCE_DATE_EPOCH, in
-UTC), fixed Unix permissions (0755 for programs, 0644 otherwise), no owner and
-no other extra fields.
+UTC; without it the same fixed date as the package step's, 2025-01-01),
+fixed Unix permissions (0755 for programs, 0644 otherwise), no owner and no
+other extra fields. Folder entries are dropped: unzipping makes each folder
+from the paths of the files in it.
 
 Usage: python3 normalize_zip.py ARCHIVE.zip
 """
@@ -12,7 +14,7 @@ import zipfile
 
 
 def main(path):
-    stamp = time.gmtime(int(os.environ.get("SOURCE_DATE_EPOCH", "315532800")))
+    stamp = time.gmtime(int(os.environ.get("SOURCE_DATE_EPOCH", "1735689600")))
     with zipfile.ZipFile(path) as old:
         entries = [(i.filename, old.read(i)) for i in old.infolist()
                    if not i.is_dir()]

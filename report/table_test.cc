@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/helpers.h"
+
 namespace {
 
 const std::string kRemas =
@@ -20,13 +22,6 @@ std::string Tekstas(const std::string& pavadinimas,
   std::ostringstream fr;
   Lentele(fr, pavadinimas, Mas, n, m);
   return fr.str();
-}
-
-std::vector<std::string> Eilutes(const std::string& tekstas) {
-  std::vector<std::string> eilutes;
-  std::istringstream is(tekstas);
-  for (std::string e; std::getline(is, e);) eilutes.push_back(e);
-  return eilutes;
 }
 
 std::string Failas(const std::string& kelias) {

@@ -9,28 +9,21 @@
 #include <string>
 #include <vector>
 
+#include "app/messages.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
 #include "matrix/replace.h"
 #include "matrix/square.h"
 #include "report/averages.h"
 #include "report/table.h"
+#include "tests/helpers.h"
 
 namespace {
-
-constexpr std::int32_t kSargas = 0x5a5a5a5a;
 
 void Tikrinti(bool salyga, const char* kas) {
   if (salyga) return;
   static_cast<void>(std::fprintf(stderr, "invariant broken: %s\n", kas));
   std::abort();
-}
-
-std::vector<std::string> Eilutes(const std::string& tekstas) {
-  std::vector<std::string> eilutes;
-  std::istringstream is(tekstas);
-  for (std::string e; std::getline(is, e);) eilutes.push_back(e);
-  return eilutes;
 }
 
 // The counts and elements as formatted extraction reads them, the rules the
@@ -78,22 +71,23 @@ void TikrintiLentele(const std::int32_t Mas[][Cm], std::int32_t n,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* duomenys,
                                       std::size_t dydis) {
   static std::int32_t Mas[Cn][Cm];
-  for (auto& eil : Mas) {
-    for (std::int32_t& x : eil) x = kSargas;
-  }
+  UzpildytiSargu(Mas);
   const std::string tekstas(reinterpret_cast<const char*>(duomenys), dydis);
   std::istringstream fd(tekstas);
   std::int32_t n = -1;
   std::int32_t m = -1;
-  std::string klaida;
-  const bool priimta = SkaitytiSrauta(fd, "Masyvas.txt", Mas, n, m, klaida);
+  SkaitymoKlaida klaida;
+  const bool priimta = SkaitytiSrauta(fd, Mas, n, m, klaida);
   std::vector<std::int32_t> etalonas;
   Tikrinti(priimta == Ekstrahuoti(tekstas, etalonas),
            "accepts what formatted extraction accepts, and only that");
   if (!priimta) {
     Tikrinti(n == 0 && m == 0, "counts after a rejected file");
-    Tikrinti(!klaida.empty(), "a rejected file has a message");
-    for (char c : klaida) Tikrinti(c >= 0x20 && c < 0x7f, "message is ASCII");
+    const std::string pranesimas = SkaitymoPranesimas("Masyvas.txt", klaida);
+    Tikrinti(!pranesimas.empty(), "a rejected file has a message");
+    for (char c : pranesimas) {
+      Tikrinti(c >= 0x20 && c < 0x7f, "message is ASCII");
+    }
     return 0;
   }
   Tikrinti(n >= 0 && n <= Cn && m >= 0 && m <= Cm, "counts within capacity");

@@ -1,0 +1,68 @@
+#include "matrix/scanner.h"
+
+#include <cerrno>
+
+namespace {
+
+// Adds byte c to a quoted run, bytes outside printable ASCII as \xNN.
+void Prideti(std::string& istrauka, int c) {
+  if (c >= 0x20 && c < 0x7f) {
+    istrauka += static_cast<char>(c);
+    return;
+  }
+  const char* skaitmenys = "0123456789abcdef";
+  istrauka += "\\x";
+  istrauka += skaitmenys[(c >> 4) & 0xf];
+  istrauka += skaitmenys[c & 0xf];
+}
+
+// True when the chunk in hand starts with the ilgis bytes of zyme.
+bool PrasidedaZyme(Skeneris& sk, const char* zyme, std::streamsize ilgis) {
+  return Ziureti(sk) != kPabaiga && sk.ilgis >= ilgis &&
+         std::char_traits<char>::compare(sk.buf, zyme, ilgis) == 0;
+}
+
+}  // namespace
+
+int Papildyti(Skeneris& sk) {
+  if (!sk.fd.good()) return kPabaiga;
+  errno = 0;
+  sk.fd.read(sk.buf, sizeof sk.buf);
+  if (sk.fd.bad()) {
+    sk.klaidos_nr = errno;
+    sk.skaitymo_klaida = true;
+  }
+  sk.ilgis = sk.fd.gcount();
+  sk.pos = 0;
+  if (sk.ilgis == 0) return kPabaiga;
+  return static_cast<unsigned char>(sk.buf[0]);
+}
+
+void PridetiPrieSerijos(Skeneris& sk, int c) {
+  if (sk.serijos_ilgis == 0) {
+    sk.serijos_vieta = sk.v;
+    sk.serija.clear();
+  }
+  if (sk.serijos_ilgis < kIlgiausiaIstrauka) {
+    Prideti(sk.serija, c);
+  } else if (sk.serijos_ilgis == kIlgiausiaIstrauka) {
+    sk.serija += "...";
+  }
+  ++sk.serijos_ilgis;
+}
+
+void BaigtiSerija(Skeneris& sk) {
+  for (int c = Ziureti(sk);
+       c != kPabaiga && !Tarpas(c) && sk.serijos_ilgis <= kIlgiausiaIstrauka;
+       c = Ziureti(sk)) {
+    Imti(sk);
+  }
+}
+
+bool Utf16Zyme(Skeneris& sk) {
+  if (PrasidedaZyme(sk, "\xff\xfe", 2) || PrasidedaZyme(sk, "\xfe\xff", 2)) {
+    return true;
+  }
+  if (PrasidedaZyme(sk, "\xef\xbb\xbf", 3)) sk.pos = 3;
+  return false;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <string>
+
+// The data file's bytes as the reader takes them: in fixed chunks, with the
+// place of the next byte and the run of non-white-space bytes taken last.
+
+// A place in the data file: line and column, both counted from 1.
+struct Vieta {
+  std::int64_t eil = 1;
+  std::int64_t stulp = 1;
+};
+
+// The most bytes of a run kept for quoting. Each byte outside printable ASCII
+// is quoted as \xNN, so the quoted text may be up to four times as long, and
+// a longer run ends in "...".
+constexpr std::size_t kIlgiausiaIstrauka = 20;
+
+// What Ziureti returns at the end of the stream or after a read error.
+constexpr int kPabaiga = std::char_traits<char>::eof();
+
+struct Skeneris {
+  std::istream& fd;
+  char buf[4096] = {};
+  std::streamsize pos = 0;
+  std::streamsize ilgis = 0;
+  Vieta v{};                 // the place of the next byte
+  Vieta serijos_vieta{};     // where the current run starts
+  std::string serija{};      // the current run, quoted
+  std::size_t serijos_ilgis = 0;  // its length in bytes
+  bool skaitymo_klaida = false;   // a read failed
+  int klaidos_nr = 0;             // errno right after the failed read
+};
+
+// White space as the C locale's formatted extraction skips it.
+inline bool Tarpas(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
+         c == '\r';
+}
+
+// Reads the next chunk; returns its first byte, or kPabaiga.
+int Papildyti(Skeneris& sk);
+
+// Adds byte c to the current run, which starts at sk.v when it is empty.
+void PridetiPrieSerijos(Skeneris& sk, int c);
+
+// The next byte (as unsigned char) without taking it, or kPabaiga at the end
+// of the stream or after a read error (then skaitymo_klaida is set).
+inline int Ziureti(Skeneris& sk) {
+  if (sk.pos == sk.ilgis) return Papildyti(sk);
+  return static_cast<unsigned char>(sk.buf[sk.pos]);
+}
+
+// Takes the next byte and returns it (kPabaiga at the end), keeping the
+// place and the current run up to date. Inline: it runs once a byte.
+inline int Imti(Skeneris& sk) {
+  const int c = Ziureti(sk);
+  if (c == kPabaiga) return c;
+  ++sk.pos;
+  if (Tarpas(c)) {
+    sk.serijos_ilgis = 0;
+  } else {
+    PridetiPrieSerijos(sk, c);
+  }
+  if (c == '\n') {
+    ++sk.v.eil;
+    sk.v.stulp = 1;
+  } else {
+    ++sk.v.stulp;
+  }
+  return c;
+}
+
+// Takes the rest of the current run, but no byte past the quoting limit, so
+// that an endless run ends too.
+void BaigtiSerija(Skeneris& sk);
+
+// Looks at the encoding mark at the start: skips UTF-8's, which takes no
+// column. Returns true for UTF-16's (such text cannot be read).
+bool Utf16Zyme(Skeneris& sk);
