@@ -17,8 +17,8 @@ void Iterpti(std::int32_t Mas[][Cm], std::int32_t& n, std::int32_t m) {
 }
 
 void Formuoti(std::int32_t Mas[][Cm], std::int32_t& n, std::int32_t m) {
-  // Rows are inserted only up to n == m <= Cm, which must leave room below.
-  static_assert(Cm < Cn, "inserting rows needs a row below the last one");
+  // Rows are inserted only while n < m, so n never passes m <= Cm <= Cn.
+  static_assert(Cm <= Cn, "a square matrix of Cm rows must fit the store");
   if (n > m) {
     const std::int32_t d = n - m;
     for (std::int32_t k = 0; k < d; ++k) Salinti(Mas, n, m);

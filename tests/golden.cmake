@@ -10,23 +10,24 @@
 #              be a regular file afterwards) Rezultatai.txt, with LF line ends
 #              and @RUN_DIR@ for the folder the program runs in; EXPECTED_DIR
 #              names another case's expected/ instead
-# READ_ONLY names input files made read-only (a Linux host only).
+# READ_ONLY names input files made read-only (a POSIX host only).
 # CRLF=ON expects CR LF line ends instead. PAUSE=ON, where the system's
 # "pause" command waits for the key, expects standard output to be the
 # expected text followed by the prompt of that command, in any wording.
+
+cmake_minimum_required(VERSION 3.16)
 
 foreach(var PROGRAM CASE_DIR WORK_DIR)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "golden.cmake: ${var} is not set")
   endif()
 endforeach()
-
 if(NOT DEFINED EXPECTED_DIR)
   set(EXPECTED_DIR "${CASE_DIR}/expected")
 endif()
 
 file(REMOVE_RECURSE "${WORK_DIR}")
-file(MAKE_DIRECTORY "${WORK_DIR}/run")
+file(MAKE_DIRECTORY "${WORK_DIR}/run" "${WORK_DIR}/expected")
 set(run_dir "${WORK_DIR}/run")
 if(READ_ONLY)
   # The files named are made read-only, and the run happens in a fresh
@@ -62,7 +63,6 @@ endif()
 # Standard output goes through a pipe where the host has cat, as it does when
 # a user pipes the program: fully buffered there, the order of the message and
 # the pause's prompt shows that the program flushed before pausing.
-# (A CMake variable would fold CR LF, so the bytes go to files.)
 find_program(CAT cat)
 if(CAT)
   set(pipe COMMAND "${CAT}")
@@ -78,100 +78,94 @@ execute_process(
   TIMEOUT 120)
 list(GET statuses 0 status)
 
+# The expected files as this run must leave them: @RUN_DIR@ replaced by the
+# run's folder as the program names it (under Wine, as a Windows path), with
+# the platform's line ends.
+set(RUN_DIR "${run_dir}")
+if(EMULATOR MATCHES "wine")
+  string(REPLACE "/" "\\" RUN_DIR "Z:${run_dir}")
+endif()
+if(CRLF)
+  set(newline CRLF)
+else()
+  set(newline LF)
+endif()
+file(GLOB expected_names RELATIVE "${EXPECTED_DIR}" "${EXPECTED_DIR}/*")
+foreach(name IN LISTS expected_names)
+  configure_file("${EXPECTED_DIR}/${name}" "${WORK_DIR}/expected/${name}"
+                 @ONLY NEWLINE_STYLE ${newline})
+endforeach()
+
 set(failures "")
 
-# Reads a file's bytes as hex, two digits a byte.
-function(read_hex path out)
-  file(READ "${path}" hex HEX)
-  set(${out} "${hex}" PARENT_SCOPE)
-endfunction()
-
-# Compares expected and actual bytes (hex) and records the first difference.
-function(compare what want got)
-  if(want STREQUAL got)
+# Compares two files and, when they differ, records the first line that does.
+function(compare what want_file got_file)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${want_file}" "${got_file}"
+                  RESULT_VARIABLE differ OUTPUT_QUIET ERROR_QUIET)
+  if(differ EQUAL 0)
     return()
   endif()
-  string(LENGTH "${want}" want_len)
-  string(LENGTH "${got}" got_len)
-  set(at 0)
-  while(at LESS want_len AND at LESS got_len)
-    string(SUBSTRING "${want}" ${at} 2 a)
-    string(SUBSTRING "${got}" ${at} 2 b)
+  set(text "")
+  foreach(file want got)
+    file(READ "${${file}_file}" ${file})
+    # One list element a line; a ";" in the text must not split it.
+    string(REPLACE ";" "<semicolon>" ${file} "${${file}}")
+    string(REPLACE "\n" ";" ${file} "${${file}}")
+    list(LENGTH ${file} ${file}_lines)
+  endforeach()
+  set(line 0)
+  while(line LESS want_lines AND line LESS got_lines)
+    list(GET want ${line} a)
+    list(GET got ${line} b)
     if(NOT a STREQUAL b)
       break()
     endif()
-    math(EXPR at "${at} + 2")
+    math(EXPR line "${line} + 1")
   endwhile()
-  math(EXPR offset "${at} / 2")
-  string(SUBSTRING "${want}" ${at} 32 want_tail)
-  string(SUBSTRING "${got}" ${at} 32 got_tail)
-  set(failures "${failures}\n  ${what}: differs at byte ${offset}\n    expected: ${want_tail}\n    actual:   ${got_tail}" PARENT_SCOPE)
-endfunction()
-
-# The run's folder as the program names it: under Wine, as a Windows path.
-set(shown_dir "${run_dir}")
-if(EMULATOR MATCHES "wine")
-  string(REPLACE "/" "\\" shown_dir "Z:${run_dir}")
-endif()
-file(WRITE "${WORK_DIR}/placeholder" "@RUN_DIR@")
-file(WRITE "${WORK_DIR}/shown_dir" "${shown_dir}")
-read_hex("${WORK_DIR}/placeholder" placeholder_hex)
-read_hex("${WORK_DIR}/shown_dir" shown_dir_hex)
-
-# The expected file's bytes as hex, with the run's folder for @RUN_DIR@ and
-# CR LF line ends where CRLF is on.
-function(expected_hex name out)
-  read_hex("${EXPECTED_DIR}/${name}" hex)
-  string(REPLACE "${placeholder_hex}" "${shown_dir_hex}" hex "${hex}")
-  if(CRLF)
-    # Space-separated bytes, so that only a whole byte 0a can match.
-    string(REGEX REPLACE "(..)" "\\1 " hex "${hex}")
-    string(REPLACE "0a " "0d0a " hex "${hex}")
-    string(REPLACE " " "" hex "${hex}")
+  set(a "(no such line)")
+  set(b "(no such line)")
+  if(line LESS want_lines)
+    list(GET want ${line} a)
   endif()
-  set(${out} "${hex}" PARENT_SCOPE)
+  if(line LESS got_lines)
+    list(GET got ${line} b)
+  endif()
+  math(EXPR shown "${line} + 1")
+  set(failures "${failures}\n  ${what}: differs at line ${shown}\n    expected: [${a}]\n    actual:   [${b}]" PARENT_SCOPE)
 endfunction()
 
-file(READ "${EXPECTED_DIR}/status" want_status)
+file(READ "${WORK_DIR}/expected/status" want_status)
 string(STRIP "${want_status}" want_status)
 if(NOT status STREQUAL want_status)
   string(APPEND failures "\n  exit status: expected ${want_status}, got ${status}")
 endif()
 
-expected_hex(stdout want)
-read_hex("${WORK_DIR}/stdout" got)
 if(PAUSE)
   # The interpreter's "pause" prints its prompt, in the system's language,
   # after the program's own output: that output must come first and whole,
-  # and some prompt must follow it.
+  # and some prompt must follow it. What precedes the prompt is compared.
+  file(READ "${WORK_DIR}/expected/stdout" want)
+  file(READ "${WORK_DIR}/stdout" got)
   string(LENGTH "${want}" want_len)
   string(LENGTH "${got}" got_len)
-  set(got_start "")
-  set(prompt "")
-  if(got_len GREATER_EQUAL want_len)
-    string(SUBSTRING "${got}" 0 ${want_len} got_start)
-    string(SUBSTRING "${got}" ${want_len} -1 prompt)
-  endif()
-  if(got_start STREQUAL want AND prompt STREQUAL "")
+  if(got_len GREATER want_len)
+    string(SUBSTRING "${got}" 0 ${want_len} got)
+  elseif(got_len EQUAL want_len AND got STREQUAL want)
     string(APPEND failures "\n  stdout: no prompt from the pause after the output")
-  elseif(got_start STREQUAL want)
-    set(got "${want}")
   endif()
+  file(WRITE "${WORK_DIR}/stdout_before_prompt" "${got}")
+  compare(stdout "${WORK_DIR}/expected/stdout" "${WORK_DIR}/stdout_before_prompt")
+else()
+  compare(stdout "${WORK_DIR}/expected/stdout" "${WORK_DIR}/stdout")
 endif()
-compare(stdout "${want}" "${got}")
-
-expected_hex(stderr want)
-read_hex("${WORK_DIR}/stderr" got)
-compare(stderr "${want}" "${got}")
+compare(stderr "${WORK_DIR}/expected/stderr" "${WORK_DIR}/stderr")
 
 set(report "${run_dir}/Rezultatai.txt")
-if(EXISTS "${EXPECTED_DIR}/Rezultatai.txt")
+if(EXISTS "${WORK_DIR}/expected/Rezultatai.txt")
   if(NOT EXISTS "${report}" OR IS_DIRECTORY "${report}")
     string(APPEND failures "\n  Rezultatai.txt: not written")
   else()
-    expected_hex(Rezultatai.txt want)
-    read_hex("${report}" got)
-    compare(Rezultatai.txt "${want}" "${got}")
+    compare(Rezultatai.txt "${WORK_DIR}/expected/Rezultatai.txt" "${report}")
   endif()
 elseif(EXISTS "${report}" AND NOT IS_DIRECTORY "${report}")
   string(APPEND failures "\n  Rezultatai.txt: written, but the case expects none")

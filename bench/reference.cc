@@ -1,6 +1,7 @@
-// The I/O floor for the benchmark: reads a data file the way the program does
-// (counts, then n * m integers into a fixed block) and writes a file of a
-// given size through one stream. Usage: floor DATA OUT BYTES
+// A plain reference reader and writer for the benchmark: reads the counts and
+// the n * m integers of a data file into a fixed block with formatted
+// extraction (>>), with no positions or messages, and writes a file of a given
+// size through one stream. Usage: reference DATA OUT BYTES
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
