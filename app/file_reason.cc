@@ -1,24 +1,89 @@
 #include "app/file_reason.h"
 
-#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
-FailoPriezastis Priezastis(std::string vardas, int klaidos_nr) {
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+FailoPriezastis Priezastis(std::string vardas, bool rasymas,
+                           const SistemosKlaida& klaida) {
   std::error_code ec;
-  if (std::filesystem::is_directory(vardas, ec)) {
-    return FailoPriezastis::kAplankas;
+  if (fs::is_directory(vardas, ec)) return FailoPriezastis::kAplankas;
+#ifdef _WIN32
+  // Windows' own code tells apart what errno calls a lack of permission.
+  if (klaida.windows_kodas == ERROR_SHARING_VIOLATION ||
+      klaida.windows_kodas == ERROR_LOCK_VIOLATION) {
+    return FailoPriezastis::kAtidarytasKitur;
   }
-  switch (klaidos_nr) {
+  const DWORD pozymiai = GetFileAttributesA(vardas.c_str());
+  if (klaida.windows_kodas == ERROR_ACCESS_DENIED &&
+      pozymiai != INVALID_FILE_ATTRIBUTES &&
+      (pozymiai & FILE_ATTRIBUTE_READONLY) != 0) {
+    return FailoPriezastis::kTikSkaitymui;
+  }
+#endif
+  switch (klaida.klaidos_nr) {
     case ENOENT:
-      return FailoPriezastis::kNerastas;
+      static_cast<void>(fs::current_path(ec));
+      if (ec) return FailoPriezastis::kDarboAplankasIstrintas;
+      // A missing file that was to be written would have been made: what is
+      // missing is a folder on the way (the target of a link, say).
+      return rasymas ? FailoPriezastis::kNeraAplanko
+                     : FailoPriezastis::kNerastas;
+    case ENOTDIR:
+      return FailoPriezastis::kNeAplankas;
+    case ELOOP:
+      return FailoPriezastis::kNuoroduCiklas;
     case EACCES:
     case EPERM:
     case EROFS:
       return FailoPriezastis::kNeraLeidimo;
     case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
       return FailoPriezastis::kDiskasPilnas;
+    case EFBIG:
+      return FailoPriezastis::kPerDidelis;
     default:
       return FailoPriezastis::kKita;
   }
+}
+
+std::string SistemosTekstas(const SistemosKlaida& klaida) {
+  std::string tekstas;
+#ifdef _WIN32
+  if (klaida.windows_kodas != 0) {
+    wchar_t* zodziai = nullptr;
+    const DWORD ilgis = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+            FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, klaida.windows_kodas, 0, reinterpret_cast<wchar_t*>(&zodziai),
+        0, nullptr);
+    if (ilgis > 0) {
+      const int baitai = WideCharToMultiByte(CP_UTF8, 0, zodziai, ilgis,
+                                             nullptr, 0, nullptr, nullptr);
+      tekstas.resize(static_cast<std::size_t>(baitai));
+      WideCharToMultiByte(CP_UTF8, 0, zodziai, ilgis, tekstas.data(), baitai,
+                          nullptr, nullptr);
+    }
+    LocalFree(zodziai);
+  }
+#endif
+  if (tekstas.empty()) tekstas = std::strerror(klaida.klaidos_nr);
+  while (!tekstas.empty() && (tekstas.back() == '\n' || tekstas.back() == '\r' ||
+                              tekstas.back() == ' ' || tekstas.back() == '.')) {
+    tekstas.pop_back();
+  }
+  return tekstas;
+}
+
+unsigned long SistemosKodas(const SistemosKlaida& klaida) {
+  if (klaida.windows_kodas != 0) return klaida.windows_kodas;
+  return static_cast<unsigned long>(klaida.klaidos_nr);
 }

@@ -2,15 +2,35 @@
 
 #include <string>
 
+#include "matrix/os_error.h"
+
 // Why a file could not be opened, read or written.
 enum class FailoPriezastis {
-  kAplankas,      // the name is a folder
-  kNerastas,      // no such file
-  kNeraLeidimo,   // no permission, or a read-only file or file system
-  kDiskasPilnas,  // no space left
-  kKita,          // another error: see its errno
+  kAplankas,          // the name is a folder
+  kNerastas,          // the data file does not exist
+  kNeraAplanko,       // a folder on the way to the file does not exist
+  kDarboAplankasIstrintas,  // the working folder has been deleted
+  kNeAplankas,        // a part of the path is not a folder
+  kNuoroduCiklas,     // a loop of symbolic links
+  kAtidarytasKitur,   // another program holds the file open (Windows)
+  kTikSkaitymui,      // the file is marked read-only (Windows)
+  kNeraLeidimo,       // no permission, or a read-only file system
+  kDiskasPilnas,      // no space left, or the user's quota is used up
+  kPerDidelis,        // the file would pass the file size limit
+  kKita,              // another error: see SistemosTekstas
 };
 
-// The reason for the failed call on the file vardas: its status first (a
-// folder), then klaidos_nr, the errno taken right at the failed call.
-FailoPriezastis Priezastis(std::string vardas, int klaidos_nr);
+// The reason for the failed call on the file vardas, written to (rasymas) or
+// read from: the file's status (a folder, a read-only file) and the working
+// folder's first, then the error of the failed call.
+FailoPriezastis Priezastis(std::string vardas, bool rasymas,
+                           const SistemosKlaida& klaida);
+
+// The system's own words for the error, as UTF-8 without a full stop:
+// strerror on POSIX; on Windows the text of the Windows code, in the user's
+// language, where there is one.
+std::string SistemosTekstas(const SistemosKlaida& klaida);
+
+// The code that goes with SistemosTekstas: the Windows code where there is
+// one, else errno.
+unsigned long SistemosKodas(const SistemosKlaida& klaida);

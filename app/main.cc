@@ -1,14 +1,15 @@
 // masyvas: reads an integer matrix from Masyvas.txt and writes a report on it
 // to Rezultatai.txt, both in the working directory.
 
-#include <cerrno>
+#include <csignal>
 #include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <string>
 
+#include "app/ascii.h"
 #include "app/messages.h"
 #include "app/pause.h"
+#include "app/results_file.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
 #include "matrix/replace.h"
@@ -21,45 +22,76 @@ namespace {
 const std::string Duom = "Masyvas.txt";
 const std::string Rez = "Rezultatai.txt";
 
-// Empties the results file, then reads the data file and appends the four
-// report sections in their order. Stops at the first failure with its
-// message in klaida; the report then holds only what was written before it.
-bool Vykdyti(std::string& klaida) {
+// Reads the data file and appends the four report sections in their order
+// to the results file, which is held and already empty. Stops at the first
+// failure with its message in klaida; a report that failed part-way is
+// emptied again.
+bool Ataskaita(const RezultatuFailas& failas, std::string& klaida) {
   std::int32_t Mas[Cn][Cm];
   std::int32_t n = 0;
   std::int32_t m = 0;
-  const auto neirasyta = [&klaida] {
-    const int klaidos_nr = errno;
-    klaida = RasymoPranesimas(Rez, klaidos_nr);
-    return false;
-  };
-
-  std::ofstream fr(Rez);
-  fr.close();
-  if (fr.fail()) return neirasyta();
   SkaitymoKlaida skaitymo_klaida;
   if (!Skaityti(Duom, Mas, n, m, skaitymo_klaida)) {
     klaida = SkaitymoPranesimas(Duom, skaitymo_klaida);
     return false;
   }
-  if (!Spausdinti(Rez, " Pradiniai duomenys:", Mas, n, m)) return neirasyta();
-  if (!Vidurkiai(Rez, Mas, n, m)) return neirasyta();
-  Pakeisti(Mas, n, m);
-  if (!Spausdinti(Rez, " Pakeitimo rezultatai:", Mas, n, m)) return neirasyta();
-  Formuoti(Mas, n, m);
-  if (!Spausdinti(Rez, " Formavimo rezultatai:", Mas, n, m)) return neirasyta();
-  return true;
+  SistemosKlaida rasymo_klaida;
+  bool irasyta =
+      Spausdinti(Rez, " Pradiniai duomenys:", Mas, n, m, rasymo_klaida) &&
+      Vidurkiai(Rez, Mas, n, m, rasymo_klaida);
+  if (irasyta) {
+    Pakeisti(Mas, n, m);
+    irasyta =
+        Spausdinti(Rez, " Pakeitimo rezultatai:", Mas, n, m, rasymo_klaida);
+  }
+  if (irasyta) {
+    Formuoti(Mas, n, m);
+    irasyta =
+        Spausdinti(Rez, " Formavimo rezultatai:", Mas, n, m, rasymo_klaida);
+  }
+  if (!irasyta) {
+    klaida = RasymoPranesimas(Rez, rasymo_klaida, Isvalyti(failas));
+  }
+  return irasyta;
+}
+
+// Takes and empties the results file, then writes the report. Returns false
+// with the message in klaida when the run fails.
+bool Vykdyti(std::string& klaida) {
+  RezultatuFailas failas;
+  SistemosKlaida atidarymo_klaida;
+  switch (Uzimti(Rez, Duom, failas, atidarymo_klaida)) {
+    case Uzemimas::kGerai:
+      break;
+    case Uzemimas::kTasPatsFailas:
+      klaida = TasPatsFailasPranesimas(Rez, Duom);
+      return false;
+    case Uzemimas::kUzimtas:
+      klaida = UzimtasPranesimas(Rez);
+      return false;
+    case Uzemimas::kKlaida:
+      klaida = RasymoPranesimas(Rez, atidarymo_klaida, true);
+      return false;
+  }
+  const bool gerai = Ataskaita(failas, klaida);
+  Paleisti(failas);
+  return gerai;
 }
 
 }  // namespace
 
 int main() {
+#ifdef SIGXFSZ
+  // Past a file size limit a write then fails with its own message, instead
+  // of the signal ending the program without a word.
+  static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
+#endif
   std::string klaida;
   const bool gerai = Vykdyti(klaida);
   if (gerai) {
     std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
   } else {
-    std::cerr << "Klaida: " << klaida << '\n';
+    std::cerr << "Klaida: " << Ascii(klaida) << '\n';
   }
   Pauze();
   return gerai ? 0 : 1;

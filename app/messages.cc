@@ -11,11 +11,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The folder that holds the file vardas, as an absolute path in ASCII.
-std::string Aplankas(const std::string& vardas) {
+// " aplanke " and the folder that holds the file vardas, as an absolute path
+// in ASCII; nothing when the working folder is gone.
+std::string Aplanke(const std::string& vardas) {
   std::error_code ec;
   const fs::path kelias = fs::absolute(vardas, ec);
-  return ec ? "?" : Ascii(Utf8(kelias.parent_path()));
+  return ec ? "" : " aplanke " + Ascii(Utf8(kelias.parent_path()));
 }
 
 std::string Pavadinimas(const std::string& vardas) {
@@ -37,30 +38,49 @@ std::string Reiksme(const SkaitymoKlaida& k, bool kilmininkas) {
          std::to_string(k.eilute) + ", " + std::to_string(k.stulpelis) + "]";
 }
 
-// The reason in words; neleidziama is the words for a lack of permission.
-std::string PriezastisZodziais(FailoPriezastis priezastis, int klaidos_nr,
-                               const char* neleidziama) {
-  switch (priezastis) {
+// Why a file could not be read or written (rasymas), in words.
+std::string PriezastisZodziais(const std::string& vardas, bool rasymas,
+                               const SistemosKlaida& klaida) {
+  switch (Priezastis(vardas, rasymas, klaida)) {
     case FailoPriezastis::kAplankas:
       return "tai aplankas";
+    case FailoPriezastis::kNerastas:
+      return "failas nerastas";
+    case FailoPriezastis::kNeraAplanko:
+      return "aplanko, kuriame turi būti failas, nėra (gal tai nuoroda į "
+             "ištrintą aplanką?)";
+    case FailoPriezastis::kDarboAplankasIstrintas:
+      return "aplankas, kuriame programa paleista, ištrintas";
+    case FailoPriezastis::kNeAplankas:
+      return "dalis kelio iki failo yra ne aplankas";
+    case FailoPriezastis::kNuoroduCiklas:
+      return "simbolinės nuorodos sudaro ratą";
+    case FailoPriezastis::kAtidarytasKitur:
+      return "failas atidarytas kitoje programoje";
+    case FailoPriezastis::kTikSkaitymui:
+      return "failas tik skaitomas";
     case FailoPriezastis::kNeraLeidimo:
-      return neleidziama;
+      return rasymas ? "nera leidimo rasyti (failas ar aplankas tik skaitomas, "
+                       "arba failas atidarytas kitoje programoje)"
+                     : "nera leidimo skaityti";
     case FailoPriezastis::kDiskasPilnas:
       return "diske nebera vietos";
-    case FailoPriezastis::kNerastas:
+    case FailoPriezastis::kPerDidelis:
+      return "failas per didelis (viršyta leistino failo dydžio riba)";
     case FailoPriezastis::kKita:
       break;
   }
-  return "kita sistemos klaida (kodas " + std::to_string(klaidos_nr) + ")";
+  return "kita sistemos klaida (kodas " +
+         std::to_string(SistemosKodas(klaida)) + ": " +
+         SistemosTekstas(klaida) + ")";
 }
 
-std::string Neatidaromas(const std::string& Duom, int klaidos_nr) {
-  const FailoPriezastis priezastis = Priezastis(Duom, klaidos_nr);
-  const std::string aplankas = Aplankas(Duom);
-  if (priezastis == FailoPriezastis::kNerastas) {
+std::string Neatidaromas(const std::string& Duom,
+                         const SistemosKlaida& klaida) {
+  if (Priezastis(Duom, false, klaida) == FailoPriezastis::kNerastas) {
     const std::string vardas = Pavadinimas(Duom);
     std::string tekstas =
-        "duomenu failas " + vardas + " nerastas aplanke " + aplankas;
+        "duomenu failas " + vardas + " nerastas" + Aplanke(Duom);
     const fs::path kur = fs::path(Duom).parent_path();
     for (const PanasusVardas& kitas :
          PanasusVardai(kur.empty() ? fs::path(".") : kur, vardas)) {
@@ -72,9 +92,7 @@ std::string Neatidaromas(const std::string& Duom, int klaidos_nr) {
     return tekstas + ".";
   }
   return "nepavyko atidaryti duomenu failo " + Pavadinimas(Duom) +
-         " aplanke " + aplankas + ": " +
-         PriezastisZodziais(priezastis, klaidos_nr, "nera leidimo skaityti") +
-         ".";
+         Aplanke(Duom) + ": " + PriezastisZodziais(Duom, false, klaida) + ".";
 }
 
 }  // namespace
@@ -87,7 +105,7 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
     case SkaitymoKlaida::kNera:
       return "";
     case SkaitymoKlaida::kNeatidaromas:
-      return Neatidaromas(Duom, klaida.klaidos_nr);
+      return Neatidaromas(Duom, klaida.sistemos_klaida);
     case SkaitymoKlaida::kNeperskaitomas:
       return "nepavyko perskaityti duomenu failo " + vardas + ".";
     case SkaitymoKlaida::kUtf16:
@@ -114,14 +132,26 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
          std::to_string(klaida.skaicius) + ".";
 }
 
-std::string RasymoPranesimas(std::string Rez, int klaidos_nr) {
-  return "nepavyko irasyti rezultatu failo " + Pavadinimas(Rez) + " aplanke " +
-         Aplankas(Rez) + ": " +
-         PriezastisZodziais(Priezastis(Rez, klaidos_nr), klaidos_nr,
-                            "nera leidimo rasyti (failas ar aplankas tik "
-                            "skaitomas, arba failas atidarytas kitoje "
-                            "programoje)") +
+std::string RasymoPranesimas(std::string Rez, const SistemosKlaida& klaida,
+                             bool isvalyta) {
+  return "nepavyko irasyti rezultatu failo " + Pavadinimas(Rez) + Aplanke(Rez) +
+         ": " + PriezastisZodziais(Rez, true, klaida) +
+         (isvalyta ? "" : "; išvalyti jo irgi nepavyko, tad jame liko "
+                          "nepilna ataskaita") +
          ".";
+}
+
+std::string TasPatsFailasPranesimas(std::string Rez, std::string Duom) {
+  return "rezultatų failas " + Pavadinimas(Rez) + " ir duomenų failas " +
+         Pavadinimas(Duom) + Aplanke(Rez) +
+         " yra tas pats failas (vienas yra nuoroda į kitą); abu palikti "
+         "nepakeisti.";
+}
+
+std::string UzimtasPranesimas(std::string Rez) {
+  return "rezultatų failą " + Pavadinimas(Rez) + Aplanke(Rez) +
+         " dabar rašo kitas šios programos paleidimas; palaukite, kol jis "
+         "baigs, ir paleiskite programą dar kartą.";
 }
 
 std::string SekmesPranesimas(std::string Rez) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -125,20 +126,33 @@ TEST(Messages, NameTheReasonTheSystemGave) {
     std::string priezastis;
   };
   const std::string aplankas = ::testing::TempDir();
-  SkaitymoKlaida neatidaromas;
-  neatidaromas.rusis = SkaitymoKlaida::kNeatidaromas;
-  const auto duomenys = [&neatidaromas](const std::string& vardas, int nr) {
-    neatidaromas.klaidos_nr = nr;
-    return SkaitymoPranesimas(vardas, neatidaromas);
+  const auto sistema = [](int nr) { return SistemosKlaida{nr, 0}; };
+  const auto duomenys = [&sistema](const std::string& vardas, int nr) {
+    SkaitymoKlaida klaida;
+    klaida.rusis = SkaitymoKlaida::kNeatidaromas;
+    klaida.sistemos_klaida = sistema(nr);
+    return SkaitymoPranesimas(vardas, klaida);
+  };
+  const auto rezultatai = [&sistema](const std::string& vardas, int nr) {
+    return RasymoPranesimas(vardas, sistema(nr), true);
   };
   const Atvejis atvejai[] = {
       {duomenys("Masyvas.txt", EACCES), ": nera leidimo skaityti."},
       {duomenys("Masyvas.txt", EIO),
-       ": kita sistemos klaida (kodas " + std::to_string(EIO) + ")."},
+       ": kita sistemos klaida (kodas " + std::to_string(EIO) + ": " +
+           std::strerror(EIO) + ")."},
       {duomenys(aplankas, EACCES), ": tai aplankas."},
-      {RasymoPranesimas("Rezultatai.txt", ENOSPC), ": diske nebera vietos."},
-      {RasymoPranesimas("Rezultatai.txt", EROFS), ": nera leidimo rasyti ("},
-      {RasymoPranesimas(aplankas, EACCES), ": tai aplankas."},
+      {duomenys("Masyvas.txt", ELOOP), ": simbolinės nuorodos sudaro ratą."},
+      {duomenys("Masyvas.txt", ENOTDIR),
+       ": dalis kelio iki failo yra ne aplankas."},
+      {rezultatai("Rezultatai.txt", ENOSPC), ": diske nebera vietos."},
+      {rezultatai("Rezultatai.txt", EROFS), ": nera leidimo rasyti ("},
+      {rezultatai(aplankas, EACCES), ": tai aplankas."},
+      {rezultatai("Rezultatai.txt", EFBIG), ": failas per didelis ("},
+      {rezultatai("Rezultatai.txt", ENOENT),
+       ": aplanko, kuriame turi būti failas, nėra ("},
+      {RasymoPranesimas("Rezultatai.txt", sistema(EIO), false),
+       "; išvalyti jo irgi nepavyko, tad jame liko nepilna ataskaita."},
   };
   for (const Atvejis& a : atvejai) {
     EXPECT_NE(std::string::npos, a.pranesimas.find(a.priezastis))
@@ -159,7 +173,7 @@ TEST(Messages, NameTheFolderThatHoldsTheFile) {
   std::ofstream(aplankas / "Masyvas.txt.txt") << "1 1 1";
   SkaitymoKlaida klaida;
   klaida.rusis = SkaitymoKlaida::kNeatidaromas;
-  klaida.klaidos_nr = ENOENT;
+  klaida.sistemos_klaida.klaidos_nr = ENOENT;
   const std::string kelias = (aplankas / "Masyvas.txt").string();
   EXPECT_EQ("duomenu failas Masyvas.txt nerastas aplanke " +
                 fs::absolute(aplankas).string() +

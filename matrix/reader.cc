@@ -1,6 +1,5 @@
 #include "matrix/reader.h"
 
-#include <cerrno>
 #include <fstream>
 #include <limits>
 
@@ -58,7 +57,7 @@ struct Skaitymas {
 bool SkaitymoKlaidaIvyko(const Skeneris& sk, SkaitymoKlaida& klaida) {
   if (!sk.skaitymo_klaida) return false;
   klaida.rusis = SkaitymoKlaida::kNeperskaitomas;
-  klaida.klaidos_nr = sk.klaidos_nr;
+  klaida.sistemos_klaida = sk.sistemos_klaida;
   return true;
 }
 
@@ -154,7 +153,7 @@ bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
   // is a data file that cannot be opened.
   if (!fd.is_open() || (fd.peek(), fd.bad())) {
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
-    klaida.klaidos_nr = errno;
+    klaida.sistemos_klaida = SistemosKlaidaDabar();
     return false;
   }
   return SkaitytiSrauta(fd, Mas, n, m, klaida);

@@ -5,14 +5,15 @@
 #include <string>
 
 #include "matrix/matrix.h"
+#include "matrix/os_error.h"
 #include "matrix/scanner.h"
 
 // Why the data file could not be read, and where.
 struct SkaitymoKlaida {
   enum Rusis {
     kNera,            // no failure
-    kNeatidaromas,    // the file cannot be opened (klaidos_nr)
-    kNeperskaitomas,  // a read failed part-way (klaidos_nr)
+    kNeatidaromas,    // the file cannot be opened (sistemos_klaida)
+    kNeperskaitomas,  // a read failed part-way (sistemos_klaida)
     kUtf16,           // the text is UTF-16
     kBaigesi,         // the file ends where the value should be
     kNeSveikasis,     // the value is not an integer (rasta)
@@ -30,7 +31,7 @@ struct SkaitymoKlaida {
   std::string rasta;           // the text found, quoted (see scanner.h)
   bool prilipes = false;       // the text runs on from the previous value
   std::int32_t skaicius = 0;   // the count out of range
-  int klaidos_nr = 0;          // errno of the failed open or read
+  SistemosKlaida sistemos_klaida{};  // the error of the failed open or read
 };
 
 // Reads the data file Duom, opened in binary mode, into Mas, n and m: the row

@@ -164,7 +164,7 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
   for (const std::string& vardas : {kelias, ::testing::TempDir()}) {
     EXPECT_FALSE(Skaityti(vardas, Mas, n, m, klaida)) << vardas;
     EXPECT_EQ(SkaitymoKlaida::kNeatidaromas, klaida.rusis) << vardas;
-    EXPECT_NE(0, klaida.klaidos_nr) << vardas;
+    EXPECT_NE(0, klaida.sistemos_klaida.klaidos_nr) << vardas;
     EXPECT_EQ(0, n);
     EXPECT_EQ(0, m);
   }

@@ -1,7 +1,5 @@
 #include "matrix/scanner.h"
 
-#include <cerrno>
-
 namespace {
 
 // Adds byte c to a quoted run, bytes outside printable ASCII as \xNN.
@@ -29,7 +27,7 @@ int Papildyti(Skeneris& sk) {
   errno = 0;
   sk.fd.read(sk.buf, sizeof sk.buf);
   if (sk.fd.bad()) {
-    sk.klaidos_nr = errno;
+    sk.sistemos_klaida = SistemosKlaidaDabar();
     sk.skaitymo_klaida = true;
   }
   sk.ilgis = sk.fd.gcount();

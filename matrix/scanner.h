@@ -5,6 +5,8 @@
 #include <istream>
 #include <string>
 
+#include "matrix/os_error.h"
+
 // The data file's bytes as the reader takes them: in fixed chunks, with the
 // place of the next byte and the run of non-white-space bytes taken last.
 
@@ -32,7 +34,7 @@ struct Skeneris {
   std::string serija{};      // the current run, quoted
   std::size_t serijos_ilgis = 0;  // its length in bytes
   bool skaitymo_klaida = false;   // a read failed
-  int klaidos_nr = 0;             // errno right after the failed read
+  SistemosKlaida sistemos_klaida{};  // the error of the failed read
 };
 
 // White space as the C locale's formatted extraction skips it.

@@ -1,36 +1,39 @@
 #include "report/averages.h"
 
-#include <fstream>
-#include <iomanip>
+#include <charconv>
+#include <sstream>
+#include <string>
+#include <utility>
 
 #include "matrix/average.h"
+#include "report/append.h"
 
 void VidurkiuSkyrius(std::ostream& fr, const std::int32_t Mas[][Cm],
                      std::int32_t n, std::int32_t m) {
   // Windows-1257: \xe8 is c with caron, \xeb e with dot, \xf8 u with ogonek.
   fr << "Dvima\xe8io masyvo kiekvienos eilut\xebs teigiam\xf8 element\xf8 "
         "vidurkiai:\n";
-  const std::ios_base::fmtflags formatas = fr.flags();
-  const std::streamsize tikslumas = fr.precision();
-  fr << std::fixed << std::setprecision(2);
   for (std::int32_t i = 0; i < n; ++i) {
-    fr << "Eilut\xeb nr. " << i + 1 << ": ";
+    fr << "Eilut\xeb nr. " << std::to_string(i + 1) << ": ";
     if (const std::optional<double> vid = Vidurkis(Mas[i], m)) {
-      fr << *vid;
+      // Fixed notation with 2 decimals and a full stop, correctly rounded,
+      // whatever locale the stream or the program has.
+      char skaicius[32];
+      const std::to_chars_result r =
+          std::to_chars(skaicius, skaicius + sizeof skaicius, *vid,
+                        std::chars_format::fixed, 2);
+      fr.write(skaicius, r.ptr - skaicius);
     } else {
       fr << "teigiam\xf8 element\xf8 n\xebra";
     }
     fr << ".\n";
   }
   fr << '\n';
-  fr.flags(formatas);
-  fr.precision(tikslumas);
 }
 
 bool Vidurkiai(std::string Rez, const std::int32_t Mas[][Cm], std::int32_t n,
-               std::int32_t m) {
-  std::ofstream fr(Rez, std::ios::app);
+               std::int32_t m, SistemosKlaida& klaida) {
+  std::ostringstream fr;
   VidurkiuSkyrius(fr, Mas, n, m);
-  fr.close();
-  return !fr.fail();
+  return PridetiIFaila(std::move(Rez), fr.str(), klaida);
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
+#include <locale>
 #include <sstream>
 #include <string>
 
@@ -67,10 +69,31 @@ TEST(Averages, LeavesTheStreamNumberFormatAsItWas) {
 TEST(Averages, ReportsAFileThatCannotBeWritten) {
   std::int32_t Mas[Cn][Cm];
   Mas[0][0] = 3;
-  EXPECT_FALSE(Vidurkiai(::testing::TempDir(), Mas, 1, 1)) << "a directory";
+  SistemosKlaida klaida;
+  EXPECT_FALSE(Vidurkiai(::testing::TempDir(), Mas, 1, 1, klaida))
+      << "a directory";
+  EXPECT_EQ(EISDIR, klaida.klaidos_nr);
   if (std::ifstream("/dev/full").good()) {
-    EXPECT_FALSE(Vidurkiai("/dev/full", Mas, 1, 1)) << "a full disk";
+    EXPECT_FALSE(Vidurkiai("/dev/full", Mas, 1, 1, klaida)) << "a full disk";
+    EXPECT_EQ(ENOSPC, klaida.klaidos_nr) << "the error of the failed write";
   }
+}
+
+// A locale that writes numbers as Lithuanian does: 1 234,5.
+struct Kablelis : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+  char do_thousands_sep() const override { return ' '; }
+  std::string do_grouping() const override { return "\3"; }
+};
+
+TEST(Averages, WritesAFullStopWhateverTheLocale) {
+  std::int32_t Mas[Cn][Cm];
+  Mas[0][0] = 12345;
+  Mas[0][1] = 2;
+  std::ostringstream fr;
+  fr.imbue(std::locale(std::locale::classic(), new Kablelis));
+  VidurkiuSkyrius(fr, Mas, 1, 2);
+  EXPECT_NE(std::string::npos, fr.str().find(": 6173.50.\n")) << fr.str();
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
+#include <sstream>
 #include <utility>
+
+#include "report/append.h"
 
 namespace {
 
@@ -61,9 +63,9 @@ void Lentele(std::ostream& fr, std::string pavadinimas,
 }
 
 bool Spausdinti(std::string Rez, std::string pavadinimas,
-                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
-  std::ofstream fr(Rez, std::ios::app);
+                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m,
+                SistemosKlaida& klaida) {
+  std::ostringstream fr;
   Lentele(fr, std::move(pavadinimas), Mas, n, m);
-  fr.close();
-  return !fr.fail();
+  return PridetiIFaila(std::move(Rez), fr.str(), klaida);
 }

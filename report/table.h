@@ -5,6 +5,7 @@
 #include <string>
 
 #include "matrix/matrix.h"
+#include "matrix/os_error.h"
 
 // The report is Windows-1257 text; every number stands right-aligned in a
 // field of 5 characters (a wider one is written whole and pushes the rest of
@@ -26,6 +27,7 @@ void Lentele(std::ostream& fr, std::string pavadinimas,
              const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m);
 
 // Appends the table section to the file Rez. Returns false when the file
-// cannot be opened or written.
+// cannot be opened or written, with the error of the failed call in klaida.
 bool Spausdinti(std::string Rez, std::string pavadinimas,
-                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m);
+                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m,
+                SistemosKlaida& klaida);

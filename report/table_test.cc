@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -115,8 +116,9 @@ TEST(Table, AppendsWholeSectionsAndLeavesEarlierTextAlone) {
   }
   std::int32_t Mas[Cn][Cm];
   Mas[0][0] = 5;
-  ASSERT_TRUE(Spausdinti(kelias, " A:", Mas, 1, 1));
-  ASSERT_TRUE(Spausdinti(kelias, " B:", Mas, 1, 1));
+  SistemosKlaida klaida;
+  ASSERT_TRUE(Spausdinti(kelias, " A:", Mas, 1, 1, klaida));
+  ASSERT_TRUE(Spausdinti(kelias, " B:", Mas, 1, 1, klaida));
   std::string laukiama =
       "earlier\n" + Tekstas(" A:", Mas, 1, 1) + Tekstas(" B:", Mas, 1, 1);
 #ifdef _WIN32
@@ -132,10 +134,14 @@ TEST(Table, AppendsWholeSectionsAndLeavesEarlierTextAlone) {
 TEST(Table, ReportsAFileThatCannotBeWritten) {
   std::int32_t Mas[Cn][Cm];
   Mas[0][0] = 5;
-  EXPECT_FALSE(Spausdinti(::testing::TempDir(), " A:", Mas, 1, 1))
+  SistemosKlaida klaida;
+  EXPECT_FALSE(Spausdinti(::testing::TempDir(), " A:", Mas, 1, 1, klaida))
       << "a directory";
+  EXPECT_EQ(EISDIR, klaida.klaidos_nr);
   if (std::ifstream("/dev/full").good()) {
-    EXPECT_FALSE(Spausdinti("/dev/full", " A:", Mas, 1, 1)) << "a full disk";
+    EXPECT_FALSE(Spausdinti("/dev/full", " A:", Mas, 1, 1, klaida))
+        << "a full disk";
+    EXPECT_EQ(ENOSPC, klaida.klaidos_nr) << "the error of the failed write";
   }
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cerrno>
+#include <cstdlib>
+
+// The error of a failed system call, taken right after it: errno and, on
+// Windows, the system's own code (_doserrno, or GetLastError() for a call
+// of the Windows API), 0 elsewhere.
+struct SistemosKlaida {
+  int klaidos_nr = 0;
+  unsigned long windows_kodas = 0;
+};
+
+// The error of the call that failed last. Call it right after that call.
+inline SistemosKlaida SistemosKlaidaDabar() {
+  SistemosKlaida klaida;
+  klaida.klaidos_nr = errno;
+#ifdef _WIN32
+  klaida.windows_kodas = _doserrno;
+#endif
+  return klaida;
+}
