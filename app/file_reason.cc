@@ -76,8 +76,9 @@ std::string SistemosTekstas(const SistemosKlaida& klaida) {
   }
 #endif
   if (tekstas.empty()) tekstas = std::strerror(klaida.klaidos_nr);
-  while (!tekstas.empty() && (tekstas.back() == '\n' || tekstas.back() == '\r' ||
-                              tekstas.back() == ' ' || tekstas.back() == '.')) {
+  while (!tekstas.empty() &&
+         (tekstas.back() == '\n' || tekstas.back() == '\r' ||
+          tekstas.back() == ' ' || tekstas.back() == '.')) {
     tekstas.pop_back();
   }
   return tekstas;

@@ -6,18 +6,18 @@
 
 // Why a file could not be opened, read or written.
 enum class FailoPriezastis {
-  kAplankas,          // the name is a folder
-  kNerastas,          // the data file does not exist
-  kNeraAplanko,       // a folder on the way to the file does not exist
+  kAplankas,                // the name is a folder
+  kNerastas,                // the data file does not exist
+  kNeraAplanko,             // a folder on the way to the file does not exist
   kDarboAplankasIstrintas,  // the working folder has been deleted
-  kNeAplankas,        // a part of the path is not a folder
-  kNuoroduCiklas,     // a loop of symbolic links
-  kAtidarytasKitur,   // another program holds the file open (Windows)
-  kTikSkaitymui,      // the file is marked read-only (Windows)
-  kNeraLeidimo,       // no permission, or a read-only file system
-  kDiskasPilnas,      // no space left, or the user's quota is used up
-  kPerDidelis,        // the file would pass the file size limit
-  kKita,              // another error: see SistemosTekstas
+  kNeAplankas,              // a part of the path is not a folder
+  kNuoroduCiklas,           // a loop of symbolic links
+  kAtidarytasKitur,         // another program holds the file open (Windows)
+  kTikSkaitymui,            // the file is marked read-only (Windows)
+  kNeraLeidimo,             // no permission, or a read-only file system
+  kDiskasPilnas,            // no space left, or the user's quota is used up
+  kPerDidelis,              // the file would pass the file size limit
+  kKita,                    // another error: see SistemosTekstas
 };
 
 // The reason for the failed call on the file vardas, written to (rasymas) or

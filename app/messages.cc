@@ -136,8 +136,9 @@ std::string RasymoPranesimas(std::string Rez, const SistemosKlaida& klaida,
                              bool isvalyta) {
   return "nepavyko irasyti rezultatu failo " + Pavadinimas(Rez) + Aplanke(Rez) +
          ": " + PriezastisZodziais(Rez, true, klaida) +
-         (isvalyta ? "" : "; išvalyti jo irgi nepavyko, tad jame liko "
-                          "nepilna ataskaita") +
+         (isvalyta ? ""
+                   : "; išvalyti jo irgi nepavyko, tad jame liko "
+                     "nepilna ataskaita") +
          ".";
 }
 

@@ -95,6 +95,12 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
       {"1 1 -2147483649",
        "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 "
        "bitu sveikaji skaiciu: \"-2147483649\"."},
+      {"1 1 21474836480",
+       "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 "
+       "bitu sveikaji skaiciu: \"21474836480\"."},
+      {"1 1 -21474836480",
+       "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 "
+       "bitu sveikaji skaiciu: \"-21474836480\"."},
       {"1 1 123456789012345678901234567890",
        "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 bitu sveikaji "
        "skaiciu: \"12345678901234567890...\"."},
@@ -113,8 +119,7 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     SkaitymoKlaida klaida;
     std::istringstream fd(a.tekstas);
     EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, klaida)) << a.tekstas;
-    EXPECT_EQ(a.klaida, SkaitymoPranesimas("Masyvas.txt", klaida))
-        << a.tekstas;
+    EXPECT_EQ(a.klaida, SkaitymoPranesimas("Masyvas.txt", klaida)) << a.tekstas;
     EXPECT_EQ(0, n) << a.tekstas;
     EXPECT_EQ(0, m) << a.tekstas;
   }
@@ -138,9 +143,9 @@ TEST(Messages, NameTheReasonTheSystemGave) {
   };
   const Atvejis atvejai[] = {
       {duomenys("Masyvas.txt", EACCES), ": nera leidimo skaityti."},
-      {duomenys("Masyvas.txt", EIO),
-       ": kita sistemos klaida (kodas " + std::to_string(EIO) + ": " +
-           std::strerror(EIO) + ")."},
+      {duomenys("Masyvas.txt", EIO), ": kita sistemos klaida (kodas " +
+                                         std::to_string(EIO) + ": " +
+                                         std::strerror(EIO) + ")."},
       {duomenys(aplankas, EACCES), ": tai aplankas."},
       {duomenys("Masyvas.txt", ELOOP), ": simbolinės nuorodos sudaro ratą."},
       {duomenys("Masyvas.txt", ENOTDIR),

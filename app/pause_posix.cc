@@ -9,18 +9,89 @@
 
 namespace {
 
-// The terminal's settings before the wait, for the signal handler.
+// The terminal's settings before the wait and during it, for the handlers.
 termios pradine{};
+termios laukti{};
 
-// Signals that end the program while it waits: the terminal is restored, then
-// the signal takes its default action. Only async-signal-safe calls here.
-constexpr int kSignaluSkaicius = 4;
-constexpr int kSignalai[kSignaluSkaicius] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
+// Signals whose default action ends the program: while it waits, each
+// restores the terminal and then ends the program as the signal would.
+constexpr int kBaigiantys[] = {
+    SIGHUP,    SIGINT,  SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM,
+    SIGPIPE,   SIGPROF, SIGXCPU, SIGXFSZ, SIGABRT, SIGSYS,  SIGTRAP,
+#ifdef SIGVTALRM
+    SIGVTALRM,
+#endif
+#ifdef SIGIO
+    SIGIO,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+};
+// Signals that stop the program: the terminal is restored while it is
+// stopped, and the wait's settings are taken again when it goes on.
+constexpr int kStabdantys[] = {SIGTSTP, SIGTTIN, SIGTTOU};
 
+#ifdef NSIG
+constexpr int kSignaluRiba = NSIG;
+#else
+constexpr int kSignaluRiba = 65;
+#endif
+
+// What each signal did before the wait, to put back after it, and whether
+// this wait changed it.
+struct sigaction buvo[kSignaluRiba];
+bool pakeista[kSignaluRiba];
+
+// Only async-signal-safe calls in the handlers below.
 extern "C" void AtstatytiIrBaigti(int signalas) {
   tcsetattr(STDIN_FILENO, TCSANOW, &pradine);
   static_cast<void>(signal(signalas, SIG_DFL));
+  // Blocked while this handler runs: delivered, by default, when it returns.
   static_cast<void>(raise(signalas));
+}
+
+extern "C" void AtstatytiIrSustoti(int signalas) {
+  const int klaidos_nr = errno;
+  tcsetattr(STDIN_FILENO, TCSANOW, &pradine);
+  struct sigaction numatytas {};
+  numatytas.sa_handler = SIG_DFL;
+  struct sigaction sis {};
+  sigaction(signalas, &numatytas, &sis);
+  sigset_t vienas;
+  sigemptyset(&vienas);
+  sigaddset(&vienas, signalas);
+  sigprocmask(SIG_UNBLOCK, &vienas, nullptr);
+  static_cast<void>(raise(signalas));  // stopped here until SIGCONT
+  sigaction(signalas, &sis, nullptr);
+  errno = klaidos_nr;
+}
+
+extern "C" void VelLaukti(int) {
+  const int klaidos_nr = errno;
+  tcsetattr(STDIN_FILENO, TCSANOW, &laukti);
+  errno = klaidos_nr;
+}
+
+// Sets the handler for signalas, unless the program was started with the
+// signal ignored: then it stays ignored.
+void Perimti(int signalas, void (*tvarkykle)(int)) {
+  pakeista[signalas] = false;
+  if (sigaction(signalas, nullptr, &buvo[signalas]) != 0 ||
+      buvo[signalas].sa_handler == SIG_IGN) {
+    return;
+  }
+  struct sigaction naujas {};
+  naujas.sa_handler = tvarkykle;
+  sigemptyset(&naujas.sa_mask);
+  pakeista[signalas] = sigaction(signalas, &naujas, nullptr) == 0;
+}
+
+void Grazinti(int signalas) {
+  if (pakeista[signalas]) sigaction(signalas, &buvo[signalas], nullptr);
 }
 
 }  // namespace
@@ -29,32 +100,40 @@ void Pauze() {
   std::cout.flush();
   if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &pradine) != 0) return;
 
-  struct sigaction buvo[kSignaluSkaicius];
-  struct sigaction atstatyti {};
-  atstatyti.sa_handler = AtstatytiIrBaigti;
-  sigemptyset(&atstatyti.sa_mask);
-  for (int k = 0; k < kSignaluSkaicius; ++k) {
-    sigaction(kSignalai[k], &atstatyti, &buvo[k]);
-  }
-
   // One key, unechoed, without waiting for Enter. Ctrl-C is taken as a key
-  // too. The terminal is switched before the prompt shows, so even a key
-  // pressed at once is not echoed.
-  termios laukti = pradine;
+  // too.
+  laukti = pradine;
   laukti.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
   laukti.c_cc[VMIN] = 1;
   laukti.c_cc[VTIME] = 0;
-  const bool pakeista = tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
+
+  for (const int s : kBaigiantys) Perimti(s, AtstatytiIrBaigti);
+#ifdef SIGRTMIN
+  for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) {
+    Perimti(s, AtstatytiIrBaigti);
+  }
+#endif
+  for (const int s : kStabdantys) Perimti(s, AtstatytiIrSustoti);
+  Perimti(SIGCONT, VelLaukti);
+
+  // The terminal is switched before the prompt shows, so that even a key
+  // pressed at once is not echoed; a prompt that cannot be written (a closed
+  // pipe) ends the program through its handler, which restores the terminal.
+  const bool perjungta = tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
   std::cout << "Press any key to continue . . . " << std::flush;
-  if (pakeista) {
+  if (perjungta) {
     char klavisas = 0;
     while (read(STDIN_FILENO, &klavisas, 1) < 0 && errno == EINTR) {
     }
-    // Restoring with TCSAFLUSH drops the rest of a multi-byte key (arrows).
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &pradine);
   }
-  for (int k = 0; k < kSignaluSkaicius; ++k) {
-    sigaction(kSignalai[k], &buvo[k], nullptr);
-  }
+  // SIGCONT first, so that nothing switches the terminal back after this.
+  // Restoring with TCSAFLUSH drops the rest of a multi-byte key (arrows).
+  Grazinti(SIGCONT);
+  if (perjungta) tcsetattr(STDIN_FILENO, TCSAFLUSH, &pradine);
+  for (const int s : kStabdantys) Grazinti(s);
+#ifdef SIGRTMIN
+  for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) Grazinti(s);
+#endif
+  for (const int s : kBaigiantys) Grazinti(s);
   std::cout << '\n' << std::flush;
 }

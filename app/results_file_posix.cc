@@ -23,8 +23,8 @@ bool Tustinti(int fd) {
 Uzemimas Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
                 SistemosKlaida& klaida) {
   errno = 0;
-  const int fd = open(Rez.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY,
-                      0666);
+  const int fd =
+      open(Rez.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
   if (fd < 0) {
     klaida = SistemosKlaidaDabar();
     return Uzemimas::kKlaida;

@@ -65,10 +65,10 @@ Uzemimas Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
                 SistemosKlaida& klaida) {
   // Shared for reading and writing, so that the sections can open the file
   // by name while this handle holds it.
-  const HANDLE h = CreateFileA(
-      Rez.c_str(), GENERIC_WRITE,
-      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE h =
+      CreateFileA(Rez.c_str(), GENERIC_WRITE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     klaida = WindowsKlaida();
     return Uzemimas::kKlaida;
@@ -81,9 +81,9 @@ Uzemimas Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
   // while the sections' writes at the file's end are not hindered.
   OVERLAPPED vieta{};
   vieta.OffsetHigh = 0x7fffffff;
-  for (int k = 0; !LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK |
-                                     LOCKFILE_FAIL_IMMEDIATELY,
-                              0, 1, 0, &vieta);
+  for (int k = 0;
+       !LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
+                   0, &vieta);
        ++k) {
     if (GetLastError() != ERROR_LOCK_VIOLATION) break;  // no locks here
     if (k == kBandymai) {

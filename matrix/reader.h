@@ -25,12 +25,12 @@ struct SkaitymoKlaida {
 
   Rusis rusis = kNera;
   Reiksme reiksme = kEiluciuSkaicius;
-  std::int32_t eilute = 0;     // the element's row, counted from 1
-  std::int32_t stulpelis = 0;  // the element's column, counted from 1
-  Vieta vieta{};               // where the value (or its run) starts
-  std::string rasta;           // the text found, quoted (see scanner.h)
-  bool prilipes = false;       // the text runs on from the previous value
-  std::int32_t skaicius = 0;   // the count out of range
+  std::int32_t eilute = 0;           // the element's row, counted from 1
+  std::int32_t stulpelis = 0;        // the element's column, counted from 1
+  Vieta vieta{};                     // where the value (or its run) starts
+  std::string rasta;                 // the text found, quoted (see scanner.h)
+  bool prilipes = false;             // the text runs on from the previous value
+  std::int32_t skaicius = 0;         // the count out of range
   SistemosKlaida sistemos_klaida{};  // the error of the failed open or read
 };
 

@@ -29,11 +29,11 @@ struct Skeneris {
   char buf[4096] = {};
   std::streamsize pos = 0;
   std::streamsize ilgis = 0;
-  Vieta v{};                 // the place of the next byte
-  Vieta serijos_vieta{};     // where the current run starts
-  std::string serija{};      // the current run, quoted
-  std::size_t serijos_ilgis = 0;  // its length in bytes
-  bool skaitymo_klaida = false;   // a read failed
+  Vieta v{};                         // the place of the next byte
+  Vieta serijos_vieta{};             // where the current run starts
+  std::string serija{};              // the current run, quoted
+  std::size_t serijos_ilgis = 0;     // its length in bytes
+  bool skaitymo_klaida = false;      // a read failed
   SistemosKlaida sistemos_klaida{};  // the error of the failed read
 };
 

@@ -2,7 +2,7 @@
 # a golden case. Called by CTest as
 #   cmake -DPROGRAM=... -DCASE_DIR=... -DWORK_DIR=... [-DEMULATOR=...]
 #         [-DCRLF=ON] [-DPAUSE=ON] [-DEXPECTED_DIR=...] [-DREAD_ONLY=files]
-#         [-DWHAT=...] -P golden.cmake
+#         [-DBEFORE=script] [-DWHAT=...] -P golden.cmake
 #
 # A case directory holds:
 #   input/     files copied into the working directory before the run
@@ -10,7 +10,9 @@
 #              be a regular file afterwards) Rezultatai.txt, with LF line ends
 #              and @RUN_DIR@ for the folder the program runs in; EXPECTED_DIR
 #              names another case's expected/ instead
-# READ_ONLY names input files made read-only (a POSIX host only).
+# READ_ONLY names input files made read-only (a POSIX host only). BEFORE is
+# a shell script run in the working directory right before the program, in
+# its process (a POSIX host only).
 # CRLF=ON expects CR LF line ends instead. PAUSE=ON, where the system's
 # "pause" command waits for the key, expects standard output to be the
 # expected text followed by the prompt of that command, in any wording.
@@ -55,6 +57,9 @@ if(READ_ONLY)
   endif()
 endif()
 
+if(BEFORE)
+  set(EMULATOR sh -c "${BEFORE}\nexec \"$0\"")
+endif()
 if(CMAKE_HOST_WIN32)
   set(no_input NUL)
 else()
