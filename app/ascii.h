@@ -3,9 +3,10 @@
 #include <filesystem>
 #include <string>
 
-// Text (UTF-8) as printable ASCII: Lithuanian letters without their marks;
-// any other character, and an invalid byte together with the continuation
-// bytes (0x80..0xbf) after it, as one '?'.
+// Text (UTF-8) as printable ASCII: Lithuanian letters without their marks,
+// the quotes „ and “ as '"', the dash – as '-'; any other character, and an
+// invalid byte together with the continuation bytes (0x80..0xbf) after it,
+// as one '?'.
 std::string Ascii(const std::string& tekstas);
 
 // A path as UTF-8; "?" if the system cannot convert it.

@@ -4,9 +4,10 @@
 #include <csignal>
 #include <cstdint>
 #include <iostream>
+#include <optional>
 #include <string>
 
-#include "app/ascii.h"
+#include "app/console.h"
 #include "app/messages.h"
 #include "app/pause.h"
 #include "app/results_file.h"
@@ -25,16 +26,19 @@ const std::string Rez = "Rezultatai.txt";
 // Reads the data file and appends the four report sections in their order
 // to the results file, which is held and already empty. Stops at the first
 // failure with its message in klaida; a report that failed part-way is
-// emptied again.
-bool Ataskaita(const RezultatuFailas& failas, std::string& klaida) {
+// emptied again. Text after the last value gets a warning in ispejimas.
+bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
+               std::string& ispejimas) {
   std::int32_t Mas[Cn][Cm];
   std::int32_t n = 0;
   std::int32_t m = 0;
+  std::optional<Vieta> perteklius;
   SkaitymoKlaida skaitymo_klaida;
-  if (!Skaityti(Duom, Mas, n, m, skaitymo_klaida)) {
+  if (!Skaityti(Duom, Mas, n, m, perteklius, skaitymo_klaida)) {
     klaida = SkaitymoPranesimas(Duom, skaitymo_klaida);
     return false;
   }
+  if (perteklius) ispejimas = PertekliausIspejimas(Duom, *perteklius, n, m);
   SistemosKlaida rasymo_klaida;
   bool irasyta =
       Spausdinti(Rez, " Pradiniai duomenys:", Mas, n, m, rasymo_klaida) &&
@@ -57,7 +61,7 @@ bool Ataskaita(const RezultatuFailas& failas, std::string& klaida) {
 
 // Takes and empties the results file, then writes the report. Returns false
 // with the message in klaida when the run fails.
-bool Vykdyti(std::string& klaida) {
+bool Vykdyti(std::string& klaida, std::string& ispejimas) {
   RezultatuFailas failas;
   SistemosKlaida atidarymo_klaida;
   switch (Uzimti(Rez, Duom, failas, atidarymo_klaida)) {
@@ -73,7 +77,7 @@ bool Vykdyti(std::string& klaida) {
       klaida = RasymoPranesimas(Rez, atidarymo_klaida, true);
       return false;
   }
-  const bool gerai = Ataskaita(failas, klaida);
+  const bool gerai = Ataskaita(failas, klaida, ispejimas);
   Paleisti(failas);
   return gerai;
 }
@@ -87,11 +91,14 @@ int main() {
   static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
 #endif
   std::string klaida;
-  const bool gerai = Vykdyti(klaida);
+  std::string ispejimas;
+  const bool gerai = Vykdyti(klaida, ispejimas);
   if (gerai) {
     std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
+    if (!ispejimas.empty()) Pranesti(ispejimas);
+    if (!UzrasuKnygeleRodysRaides()) Pranesti(KoduotesPastaba(Rez));
   } else {
-    std::cerr << "Klaida: " << Ascii(klaida) << '\n';
+    Pranesti(KlaidosEilute(klaida));
   }
   Pauze();
   return gerai ? 0 : 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "matrix/reader.h"
@@ -21,5 +22,17 @@ std::string TasPatsFailasPranesimas(std::string Rez, std::string Duom);
 // Another run is writing the results file Rez.
 std::string UzimtasPranesimas(std::string Rez);
 
-// The line that ends a successful run.
+// A message as the line that says the run failed.
+std::string KlaidosEilute(const std::string& pranesimas);
+
+// The warning that more than white space follows the last value of the data
+// file Duom, at vieta, read as n rows of m columns.
+std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
+                                 std::int32_t n, std::int32_t m);
+
+// The note that the results file Rez is Windows-1257 text, for a system
+// whose programs take another code page by default.
+std::string KoduotesPastaba(std::string Rez);
+
+// The line that ends a successful run: plain ASCII.
 std::string SekmesPranesimas(std::string Rez);

@@ -9,16 +9,40 @@
 #include <sstream>
 #include <string>
 
+#include "app/ascii.h"
+#include "app/near_names.h"
+
 namespace {
 
 TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
   struct Atvejis {
-    const char* tekstas;
-    const char* klaida;
+    std::string tekstas;
+    std::string klaida;
+  };
+  const std::string kTuscias =
+      "duomenu failas Masyvas.txt tuscias: jame turi buti eiluciu skaicius, "
+      "stulpeliu skaicius ir elementai.";
+  const std::string kUtf16 =
+      "failas Masyvas.txt irasytas UTF-16 koduote: atidarykite ji Uzrasu "
+      "knygeleje ir irasykite is naujo, lauke \"Koduote\" pasirinke ANSI arba "
+      "UTF-8.";
+  const auto kBruksnys = [](const std::string& rasta) {
+    return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
+           "rasta \"" +
+           rasta +
+           "\" (tai bruksnys, o ne minuso zenklas \"-\": parasykite minusa).";
+  };
+  const auto kTarpas = [](const std::string& rasta) {
+    return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
+           "rasta \"" +
+           rasta +
+           "\" (jame yra nepertraukiamasis tarpas: pakeiskite ji paprastu "
+           "tarpu).";
   };
   const Atvejis atvejai[] = {
-      {"", "Masyvas.txt:1:1: truksta eiluciu skaiciaus: failas baigesi."},
-      {"  \n\t", "Masyvas.txt:2:2: truksta eiluciu skaiciaus: failas baigesi."},
+      {"", kTuscias},
+      {"  \n\t", kTuscias},
+      {"\xef\xbb\xbf", kTuscias},
       {"3", "Masyvas.txt:1:2: truksta stulpeliu skaiciaus: failas baigesi."},
       {"101 2",
        "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, "
@@ -40,10 +64,12 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "\"2.5\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
       {"1 3\n1 -5,5 7\n",
        "Masyvas.txt:2:3: elementas [1, 2] turi buti sveikasis skaicius, rasta "
-       "\"-5,5\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
+       "\"-5,5\" (skaiciai turi buti sveikieji ir atskirti tarpais, ne "
+       "kableliais)."},
       {"1 3 1,2,3",
        "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
-       "\"1,2,3\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
+       "\"1,2,3\" (skaiciai turi buti sveikieji ir atskirti tarpais, ne "
+       "kableliais)."},
       {"1 2 5-99999999999",
        "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
        "\"5-99999999999\" (skaiciai turi buti sveikieji ir atskirti "
@@ -51,7 +77,7 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
       {"1 3 1 2,345678901234567890123",
        "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis skaicius, rasta "
        "\"2,345678901234567890...\" (skaiciai turi buti sveikieji ir atskirti "
-       "tarpais)."},
+       "tarpais, ne kableliais)."},
       {"\xef\xbb\xbf"
        "1 x",
        "Masyvas.txt:1:3: stulpeliu skaicius turi buti sveikasis skaicius, "
@@ -66,14 +92,11 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "rasta \"\\xef\\xbb\\xbf1\"."},
       {"\xff\xfe"
        "1",
-       "failas Masyvas.txt issaugotas UTF-16 koduote; issaugokite ji kaip ANSI "
-       "arba UTF-8."},
-      {"\xfe\xff",
-       "failas Masyvas.txt issaugotas UTF-16 koduote; issaugokite ji kaip ANSI "
-       "arba UTF-8."},
+       kUtf16},
+      {"\xfe\xff", kUtf16},
       {"99999999999 1",
-       "Masyvas.txt:1:1: eiluciu skaicius netelpa i 32 bitu "
-       "sveikaji skaiciu: \"99999999999\"."},
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, rasta "
+       "\"99999999999\"."},
       {"3 4\n1 2 3 4\n5 6 7 x\n",
        "Masyvas.txt:3:7: elementas [2, 4] turi "
        "buti sveikasis skaicius, rasta \"x\"."},
@@ -90,24 +113,48 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
        "skaicius, rasta \"-\"."},
       {"1 3\n1 2147483648 3",
-       "Masyvas.txt:2:3: elementas [1, 2] netelpa i 32 "
-       "bitu sveikaji skaiciu: \"2147483648\"."},
+       "Masyvas.txt:2:3: elementas [1, 2] netelpa i "
+       "leistina riba: rasta \"2147483648\", o turi buti nuo -2147483648 "
+       "iki 2147483647."},
       {"1 1 -2147483649",
-       "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 "
-       "bitu sveikaji skaiciu: \"-2147483649\"."},
+       "Masyvas.txt:1:5: elementas [1, 1] netelpa i "
+       "leistina riba: rasta \"-2147483649\", o turi buti nuo -2147483648 "
+       "iki 2147483647."},
       {"1 1 21474836480",
-       "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 "
-       "bitu sveikaji skaiciu: \"21474836480\"."},
+       "Masyvas.txt:1:5: elementas [1, 1] netelpa i "
+       "leistina riba: rasta \"21474836480\", o turi buti nuo -2147483648 "
+       "iki 2147483647."},
       {"1 1 -21474836480",
-       "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 "
-       "bitu sveikaji skaiciu: \"-21474836480\"."},
+       "Masyvas.txt:1:5: elementas [1, 1] netelpa i "
+       "leistina riba: rasta \"-21474836480\", o turi buti nuo -2147483648 "
+       "iki 2147483647."},
       {"1 1 123456789012345678901234567890",
-       "Masyvas.txt:1:5: elementas [1, 1] netelpa i 32 bitu sveikaji "
-       "skaiciu: \"12345678901234567890...\"."},
+       "Masyvas.txt:1:5: elementas [1, 1] netelpa i leistina riba: rasta "
+       "\"12345678901234567890...\", o turi buti nuo -2147483648 iki "
+       "2147483647."},
       {"1 1 abcdefghijklmnopqrstuvwxyz",
        "Masyvas.txt:1:5: elementas [1, 1] "
        "turi buti sveikasis skaicius, rasta "
        "\"abcdefghijklmnopqrst...\"."},
+      {"3;4;;",
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis skaicius, rasta "
+       "\"3;4;;\" (skaiciai atskirti kabliataskiais, kaip Excel iraso CSV "
+       "faila: atskirkite juos tarpais)."},
+      {"1 1 \xe2\x80\x93"
+       "5",
+       kBruksnys("\\xe2\\x80\\x935")},
+      {"1 1 \x96"
+       "5",
+       kBruksnys("\\x965")},
+      {"1 1 \xe2\x88\x92"
+       "5",
+       kBruksnys("\\xe2\\x88\\x925")},
+      {"1 2 5\xc2\xa0"
+       "7",
+       kTarpas("5\\xc2\\xa07")},
+      {"1 2 5\xa0"
+       "7",
+       kTarpas("5\\xa07")},
       {"1 1 \xe8i\x7f\x01",
        "Masyvas.txt:1:5: elementas [1, 1] turi buti "
        "sveikasis skaicius, rasta \"\\xe8i\\x7f\\x01\"."},
@@ -116,10 +163,13 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     std::int32_t Mas[Cn][Cm];
     std::int32_t n = -1;
     std::int32_t m = -1;
+    std::optional<Vieta> perteklius;
     SkaitymoKlaida klaida;
     std::istringstream fd(a.tekstas);
-    EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, klaida)) << a.tekstas;
-    EXPECT_EQ(a.klaida, SkaitymoPranesimas("Masyvas.txt", klaida)) << a.tekstas;
+    EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida))
+        << a.tekstas;
+    EXPECT_EQ(a.klaida, Ascii(SkaitymoPranesimas("Masyvas.txt", klaida)))
+        << a.tekstas;
     EXPECT_EQ(0, n) << a.tekstas;
     EXPECT_EQ(0, m) << a.tekstas;
   }
@@ -136,28 +186,29 @@ TEST(Messages, NameTheReasonTheSystemGave) {
     SkaitymoKlaida klaida;
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
     klaida.sistemos_klaida = sistema(nr);
-    return SkaitymoPranesimas(vardas, klaida);
+    return Ascii(SkaitymoPranesimas(vardas, klaida));
   };
   const auto rezultatai = [&sistema](const std::string& vardas, int nr) {
-    return RasymoPranesimas(vardas, sistema(nr), true);
+    return Ascii(RasymoPranesimas(vardas, sistema(nr), true));
   };
   const Atvejis atvejai[] = {
-      {duomenys("Masyvas.txt", EACCES), ": nera leidimo skaityti."},
+      {duomenys("Masyvas.txt", EACCES), ": neturite teises jo skaityti."},
       {duomenys("Masyvas.txt", EIO), ": kita sistemos klaida (kodas " +
                                          std::to_string(EIO) + ": " +
                                          std::strerror(EIO) + ")."},
       {duomenys(aplankas, EACCES), ": tai aplankas."},
-      {duomenys("Masyvas.txt", ELOOP), ": simbolinės nuorodos sudaro ratą."},
+      {duomenys("Masyvas.txt", ELOOP), ": simbolines nuorodos sudaro rata."},
       {duomenys("Masyvas.txt", ENOTDIR),
        ": dalis kelio iki failo yra ne aplankas."},
       {rezultatai("Rezultatai.txt", ENOSPC), ": diske nebera vietos."},
-      {rezultatai("Rezultatai.txt", EROFS), ": nera leidimo rasyti ("},
+      {rezultatai("Rezultatai.txt", EROFS),
+       ": neturite teises rasyti i si faila ar aplanka: perkelkite"},
       {rezultatai(aplankas, EACCES), ": tai aplankas."},
       {rezultatai("Rezultatai.txt", EFBIG), ": failas per didelis ("},
       {rezultatai("Rezultatai.txt", ENOENT),
-       ": aplanko, kuriame turi būti failas, nėra ("},
-      {RasymoPranesimas("Rezultatai.txt", sistema(EIO), false),
-       "; išvalyti jo irgi nepavyko, tad jame liko nepilna ataskaita."},
+       ": aplanko, kuriame turi buti failas, nera ("},
+      {Ascii(RasymoPranesimas("Rezultatai.txt", sistema(EIO), false)),
+       "; isvalyti jo irgi nepavyko, tad jame liko nepilna ataskaita."},
   };
   for (const Atvejis& a : atvejai) {
     EXPECT_NE(std::string::npos, a.pranesimas.find(a.priezastis))
@@ -167,25 +218,49 @@ TEST(Messages, NameTheReasonTheSystemGave) {
   }
   SkaitymoKlaida neperskaitomas;
   neperskaitomas.rusis = SkaitymoKlaida::kNeperskaitomas;
-  EXPECT_EQ("nepavyko perskaityti duomenu failo Masyvas.txt.",
-            SkaitymoPranesimas("Masyvas.txt", neperskaitomas));
+  EXPECT_EQ("nepavyko perskaityti duomenu failo Masyvas.txt iki galo.",
+            Ascii(SkaitymoPranesimas("Masyvas.txt", neperskaitomas)));
 }
 
-TEST(Messages, NameTheFolderThatHoldsTheFile) {
+TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
   namespace fs = std::filesystem;
-  const fs::path aplankas = fs::path(::testing::TempDir()) / "masyvas_msg";
-  fs::create_directories(aplankas);
-  std::ofstream(aplankas / "Masyvas.txt.txt") << "1 1 1";
+  // The tests run with TMPDIR beside this folder, not above it.
+  const fs::path aplankas = fs::current_path() / "masyvas_msg";
+  fs::remove_all(aplankas);
+  fs::create_directories(aplankas / "Masyvas.dir");
+  for (const char* vardas : {"Masyvas.txt.txt", "MASYVAS.TXT", "Masyvas.xlsx",
+                             "Masyvas.csv", "Masyvas", "kitas.txt"}) {
+    std::ofstream(aplankas / vardas) << "1 1 1";
+  }
   SkaitymoKlaida klaida;
   klaida.rusis = SkaitymoKlaida::kNeatidaromas;
   klaida.sistemos_klaida.klaidos_nr = ENOENT;
   const std::string kelias = (aplankas / "Masyvas.txt").string();
-  EXPECT_EQ("duomenu failas Masyvas.txt nerastas aplanke " +
-                fs::absolute(aplankas).string() +
-                "; ten yra Masyvas.txt.txt (ar pavadinime nera dvieju "
-                "pletiniu?).",
-            SkaitymoPranesimas(kelias, klaida));
+  EXPECT_EQ(
+      "duomenu failas Masyvas.txt nerastas aplanke " + aplankas.string() +
+          ". Ten yra failas MASYVAS.TXT: pervadinkite ji i Masyvas.txt "
+          "(didziosios ir mazosios raides cia skiriasi)."
+          " Ten yra failas Masyvas: pervadinkite ji i Masyvas.txt (pirma "
+          "ijunkite failu vardu pletiniu rodyma)."
+          " Ten yra failas Masyvas.csv: pervadinkite ji i Masyvas.txt (pirma "
+          "ijunkite failu vardu pletiniu rodyma)."
+          " Ten yra failas Masyvas.txt.txt: jo varde du pletiniai (Windows "
+          "paslepia paskutiniji). Pervadinkite ji i Masyvas.txt; jei "
+          "pletiniai paslepti, rasykite tik Masyvas."
+          " Ten yra failas Masyvas.xlsx: tai Excel darbaknyge, ne tekstas. "
+          "Atidarykite ja Excel programa ir irasykite kaip teksta: "
+          "\"Failas\", \"Irasyti kaip\", failo tipas \"Tekstas (atskirtas "
+          "tabuliavimo zenklais)\" (Text (Tab delimited)), vardas Masyvas.",
+      Ascii(SkaitymoPranesimas(kelias, klaida)));
   fs::remove_all(aplankas);
+}
+
+TEST(Messages, TellARunFromTheTemporaryFolder) {
+  namespace fs = std::filesystem;
+  EXPECT_TRUE(LaikinameAplanke(fs::temp_directory_path()));
+  EXPECT_TRUE(
+      LaikinameAplanke(fs::temp_directory_path() / "Temp1_a.zip" / "b"));
+  EXPECT_FALSE(LaikinameAplanke(fs::temp_directory_path().parent_path()));
 }
 
 }  // namespace

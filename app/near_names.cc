@@ -16,20 +16,35 @@ std::string Mazosiomis(std::string s) {
   return s;
 }
 
+bool Prasideda(const std::string& s, const std::string& pradzia) {
+  return s.compare(0, pradzia.size(), pradzia) == 0;
+}
+
 }  // namespace
 
 std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
                                          std::string vardas) {
+  const std::string ieskomas = Mazosiomis(vardas);
+  const std::string kamienas = Mazosiomis(fs::path(vardas).stem().string());
   std::vector<PanasusVardas> rasta;
-  const std::string mazosiomis = Mazosiomis(vardas);
   std::error_code ec;
   for (fs::directory_iterator it(aplankas, ec), pabaiga; !ec && it != pabaiga;
        it.increment(ec)) {
+    std::error_code rusies_klaida;
+    if (!it->is_regular_file(rusies_klaida)) continue;
     const std::string kitas = Utf8(it->path().filename());
-    if (Mazosiomis(kitas) == mazosiomis + ".txt") {
+    const std::string kitas_maz = Mazosiomis(kitas);
+    if (kitas == vardas) continue;
+    if (kitas_maz == ieskomas + ".txt") {
       rasta.push_back({kitas, PanasusVardas::kDuPletiniai});
-    } else if (kitas != vardas && Mazosiomis(kitas) == mazosiomis) {
+    } else if (kitas_maz == ieskomas) {
       rasta.push_back({kitas, PanasusVardas::kKitosRaides});
+    } else if (kitas_maz == kamienas + ".xlsx" ||
+               kitas_maz == kamienas + ".xls" ||
+               kitas_maz == kamienas + ".xlsm") {
+      rasta.push_back({kitas, PanasusVardas::kExcel});
+    } else if (kitas_maz == kamienas || Prasideda(kitas_maz, kamienas + ".")) {
+      rasta.push_back({kitas, PanasusVardas::kKitasPletinys});
     }
   }
   std::sort(rasta.begin(), rasta.end(),
@@ -37,4 +52,26 @@ std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
               return a.vardas < b.vardas;
             });
   return rasta;
+}
+
+bool LaikinameAplanke(const fs::path& aplankas) {
+  std::error_code ec;
+  const fs::path laikinas = fs::temp_directory_path(ec);
+  if (ec || laikinas.empty()) return false;
+  const fs::path a = fs::weakly_canonical(aplankas, ec);
+  if (ec) return false;
+  const fs::path l = fs::weakly_canonical(laikinas, ec);
+  if (ec) return false;
+  // Folder names compared part by part; on Windows in any letter case.
+  auto ai = a.begin();
+  for (auto li = l.begin(); li != l.end(); ++li, ++ai) {
+    if (li->empty() && std::next(li) == l.end()) break;  // a trailing slash
+    if (ai == a.end()) return false;
+#ifdef _WIN32
+    if (Mazosiomis(Utf8(*ai)) != Mazosiomis(Utf8(*li))) return false;
+#else
+    if (*ai != *li) return false;
+#endif
+  }
+  return true;
 }

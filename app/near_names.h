@@ -4,18 +4,26 @@
 #include <string>
 #include <vector>
 
+// Where a data file that is not found may be instead.
+
 // A file whose name is nearly the one looked for.
 struct PanasusVardas {
   enum Rusis {
-    kDuPletiniai,  // the name with a second ".txt"
-    kKitosRaides,  // the name in other letter case
+    kDuPletiniai,    // the name with a second ".txt" ("Masyvas.txt.txt")
+    kKitosRaides,    // the name in other letter case ("masyvas.TXT")
+    kExcel,          // an Excel workbook of the same name ("Masyvas.xlsx")
+    kKitasPletinys,  // another extension, or none ("Masyvas.csv", "Masyvas")
   };
   std::string vardas;  // as UTF-8
   Rusis rusis;
 };
 
-// The files in the folder aplankas whose names are nearly vardas, sorted by
-// name. Letter case is told apart only where the system's names are
-// case-sensitive: elsewhere the file would have been found.
+// The regular files in the folder aplankas whose names are nearly vardas,
+// sorted by name. Letter case is compared as ASCII.
 std::vector<PanasusVardas> PanasusVardai(const std::filesystem::path& aplankas,
                                          std::string vardas);
+
+// True when aplankas is the system's folder for temporary files or lies below
+// it: as when a program is run from inside a zip archive, which the file
+// manager unpacks alone into a temporary folder.
+bool LaikinameAplanke(const std::filesystem::path& aplankas);

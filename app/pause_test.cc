@@ -202,7 +202,7 @@ TEST(Pause, RestoresTheTerminalWhenThePromptCannotBeWritten) {
   // before the prompt.
   Job run = Start("", kClosedStdout);
   std::string out;
-  EXPECT_TRUE(ReadUntil(run.master, out, "failas baigesi.\r\n")) << out;
+  EXPECT_TRUE(ReadUntil(run.master, out, "elementai.\r\n")) << out;
   EXPECT_EQ(128 + SIGPIPE, Finish(run));
   EXPECT_TRUE(Echoes(run.slave)) << "terminal left raw";
   Close(run);

@@ -95,7 +95,10 @@ bool Reiksme(Skaitymas& s, const Kuri& kuri, std::int32_t& x,
     Pavadinti(kuri, klaida);
     klaida.vieta = s.vieta;
   }
-  if (klaida.rusis != SkaitymoKlaida::kBaigesi) klaida.rasta = sk.serija;
+  if (klaida.rusis != SkaitymoKlaida::kBaigesi) {
+    klaida.rasta = sk.serija;
+    klaida.rasta_ilgesne = sk.serijos_ilgis > kIlgiausiaIstrauka;
+  }
   return false;
 }
 
@@ -114,9 +117,11 @@ bool Kiekis(Skaitymas& s, SkaitymoKlaida::Reiksme reiksme, std::int32_t riba,
 }  // namespace
 
 bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
-                    std::int32_t& m, SkaitymoKlaida& klaida) {
+                    std::int32_t& m, std::optional<Vieta>& perteklius,
+                    SkaitymoKlaida& klaida) {
   n = 0;
   m = 0;
+  perteklius.reset();
   klaida = SkaitymoKlaida{};
   Skaitymas s{Skeneris{fd}};
   if (Utf16Zyme(s.sk)) {
@@ -139,13 +144,19 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
   }
   n = eil;
   m = stulp;
+  // What follows the last value is not read, only looked for. A read error
+  // there does not spoil what was read.
+  while (Tarpas(Ziureti(s.sk))) Imti(s.sk);
+  if (Ziureti(s.sk) != kPabaiga) perteklius = s.sk.v;
   return true;
 }
 
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
-              std::int32_t& m, SkaitymoKlaida& klaida) {
+              std::int32_t& m, std::optional<Vieta>& perteklius,
+              SkaitymoKlaida& klaida) {
   n = 0;
   m = 0;
+  perteklius.reset();
   klaida = SkaitymoKlaida{};
   errno = 0;
   std::ifstream fd(Duom, std::ios::binary);
@@ -156,5 +167,5 @@ bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
     klaida.sistemos_klaida = SistemosKlaidaDabar();
     return false;
   }
-  return SkaitytiSrauta(fd, Mas, n, m, klaida);
+  return SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida);
 }

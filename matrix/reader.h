@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <string>
 
 #include "matrix/matrix.h"
@@ -25,10 +26,11 @@ struct SkaitymoKlaida {
 
   Rusis rusis = kNera;
   Reiksme reiksme = kEiluciuSkaicius;
-  std::int32_t eilute = 0;           // the element's row, counted from 1
-  std::int32_t stulpelis = 0;        // the element's column, counted from 1
-  Vieta vieta{};                     // where the value (or its run) starts
-  std::string rasta;                 // the text found, quoted (see scanner.h)
+  std::int32_t eilute = 0;     // the element's row, counted from 1
+  std::int32_t stulpelis = 0;  // the element's column, counted from 1
+  Vieta vieta{};               // where the value (or its run) starts
+  std::string rasta;  // the text found, its first kIlgiausiaIstrauka bytes
+  bool rasta_ilgesne = false;        // the text found goes on past those
   bool prilipes = false;             // the text runs on from the previous value
   std::int32_t skaicius = 0;         // the count out of range
   SistemosKlaida sistemos_klaida{};  // the error of the failed open or read
@@ -39,13 +41,16 @@ struct SkaitymoKlaida {
 // in any way. Values are read as formatted stream extraction reads decimal
 // integers: white space is skipped, then an optional sign and digits, and a
 // value ends where its digits end ("5-3" is 5 and -3). A UTF-8 byte order
-// mark at the start is skipped; nothing after the last element is looked at.
-// Returns true on success. On failure returns false, sets n = m = 0 and says
-// in klaida what went wrong: the file cannot be opened, a read failed, or
-// which value is missing or wrong and where.
+// mark at the start is skipped. Returns true on success; then, if more than
+// white space follows the last value read, perteklius says where it starts.
+// On failure returns false, sets n = m = 0 and says in klaida what went
+// wrong: the file cannot be opened, a read failed, or which value is missing
+// or wrong and where.
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
-              std::int32_t& m, SkaitymoKlaida& klaida);
+              std::int32_t& m, std::optional<Vieta>& perteklius,
+              SkaitymoKlaida& klaida);
 
 // The same from an open stream.
 bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
-                    std::int32_t& m, SkaitymoKlaida& klaida);
+                    std::int32_t& m, std::optional<Vieta>& perteklius,
+                    SkaitymoKlaida& klaida);

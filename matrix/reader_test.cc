@@ -18,6 +18,7 @@ struct Skaitymas {
   bool gerai;
   std::int32_t n;
   std::int32_t m;
+  std::optional<Vieta> perteklius;
   SkaitymoKlaida klaida;
 };
 
@@ -25,8 +26,8 @@ struct Skaitymas {
 Skaitymas Skaityk(const std::string& tekstas, std::int32_t Mas[][Cm]) {
   UzpildytiSargu(Mas);
   std::istringstream fd(tekstas);
-  Skaitymas s{false, -1, -1, {}};
-  s.gerai = SkaitytiSrauta(fd, Mas, s.n, s.m, s.klaida);
+  Skaitymas s{false, -1, -1, std::nullopt, {}};
+  s.gerai = SkaitytiSrauta(fd, Mas, s.n, s.m, s.perteklius, s.klaida);
   return s;
 }
 
@@ -53,6 +54,29 @@ TEST(Reader, ReadsTheSameMatrixFromAnyLayout) {
       for (int j = 0; j < 3; ++j) {
         EXPECT_EQ(laukiama[i][j], Mas[i][j]) << atvejis << " at " << i << j;
       }
+    }
+  }
+}
+
+TEST(Reader, SaysWhereMoreThanWhiteSpaceFollowsTheLastValue) {
+  struct Atvejis {
+    const char* tekstas;
+    std::int64_t eil;  // 0: nothing follows
+    std::int64_t stulp;
+  };
+  const Atvejis atvejai[] = {
+      {"1 2 3 4", 0, 0},   {"1 2 3 4 \n\t\r\n", 0, 0},
+      {"1 2 3 4 5", 1, 9}, {"1 2\n3 4\n\n  x y", 4, 3},
+      {"1 2 3 4x", 1, 8},  {"0 7 not looked at", 1, 5},
+  };
+  for (const Atvejis& a : atvejai) {
+    std::int32_t Mas[Cn][Cm];
+    const Skaitymas s = Skaityk(a.tekstas, Mas);
+    ASSERT_TRUE(s.gerai) << a.tekstas;
+    ASSERT_EQ(a.eil != 0, s.perteklius.has_value()) << a.tekstas;
+    if (s.perteklius) {
+      EXPECT_EQ(a.eil, s.perteklius->eil) << a.tekstas;
+      EXPECT_EQ(a.stulp, s.perteklius->stulp) << a.tekstas;
     }
   }
 }
@@ -136,8 +160,10 @@ TEST(Reader, ReportsAReadErrorInsteadOfAShortFile) {
       std::int32_t Mas[Cn][Cm];
       std::int32_t n = -1;
       std::int32_t m = -1;
+      std::optional<Vieta> perteklius;
       SkaitymoKlaida klaida;
-      EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, klaida)) << blokas << pries;
+      EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida))
+          << blokas << pries;
       EXPECT_EQ(SkaitymoKlaida::kNeperskaitomas, klaida.rusis)
           << blokas << pries;
     }
@@ -153,8 +179,9 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
   std::int32_t Mas[Cn][Cm];
   std::int32_t n = -1;
   std::int32_t m = -1;
+  std::optional<Vieta> perteklius;
   SkaitymoKlaida klaida;
-  ASSERT_TRUE(Skaityti(kelias, Mas, n, m, klaida)) << klaida.rusis;
+  ASSERT_TRUE(Skaityti(kelias, Mas, n, m, perteklius, klaida)) << klaida.rusis;
   EXPECT_EQ(1, n);
   EXPECT_EQ(2, m);
   EXPECT_EQ(-7, Mas[0][0]);
@@ -162,7 +189,7 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
   EXPECT_EQ(0, std::remove(kelias.c_str()));
 
   for (const std::string& vardas : {kelias, ::testing::TempDir()}) {
-    EXPECT_FALSE(Skaityti(vardas, Mas, n, m, klaida)) << vardas;
+    EXPECT_FALSE(Skaityti(vardas, Mas, n, m, perteklius, klaida)) << vardas;
     EXPECT_EQ(SkaitymoKlaida::kNeatidaromas, klaida.rusis) << vardas;
     EXPECT_NE(0, klaida.sistemos_klaida.klaidos_nr) << vardas;
     EXPECT_EQ(0, n);

@@ -2,18 +2,6 @@
 
 namespace {
 
-// Adds byte c to a quoted run, bytes outside printable ASCII as \xNN.
-void Prideti(std::string& istrauka, int c) {
-  if (c >= 0x20 && c < 0x7f) {
-    istrauka += static_cast<char>(c);
-    return;
-  }
-  const char* skaitmenys = "0123456789abcdef";
-  istrauka += "\\x";
-  istrauka += skaitmenys[(c >> 4) & 0xf];
-  istrauka += skaitmenys[c & 0xf];
-}
-
 // True when the chunk in hand starts with the ilgis bytes of zyme.
 bool PrasidedaZyme(Skeneris& sk, const char* zyme, std::streamsize ilgis) {
   return Ziureti(sk) != kPabaiga && sk.ilgis >= ilgis &&
@@ -41,11 +29,7 @@ void PridetiPrieSerijos(Skeneris& sk, int c) {
     sk.serijos_vieta = sk.v;
     sk.serija.clear();
   }
-  if (sk.serijos_ilgis < kIlgiausiaIstrauka) {
-    Prideti(sk.serija, c);
-  } else if (sk.serijos_ilgis == kIlgiausiaIstrauka) {
-    sk.serija += "...";
-  }
+  if (sk.serijos_ilgis < kIlgiausiaIstrauka) sk.serija += static_cast<char>(c);
   ++sk.serijos_ilgis;
 }
 

@@ -16,9 +16,7 @@ struct Vieta {
   std::int64_t stulp = 1;
 };
 
-// The most bytes of a run kept for quoting. Each byte outside printable ASCII
-// is quoted as \xNN, so the quoted text may be up to four times as long, and
-// a longer run ends in "...".
+// The most bytes of a run kept, to be quoted in a message.
 constexpr std::size_t kIlgiausiaIstrauka = 20;
 
 // What Ziureti returns at the end of the stream or after a read error.
@@ -31,7 +29,7 @@ struct Skeneris {
   std::streamsize ilgis = 0;
   Vieta v{};                         // the place of the next byte
   Vieta serijos_vieta{};             // where the current run starts
-  std::string serija{};              // the current run, quoted
+  std::string serija{};              // its first bytes, up to the limit
   std::size_t serijos_ilgis = 0;     // its length in bytes
   bool skaitymo_klaida = false;      // a read failed
   SistemosKlaida sistemos_klaida{};  // the error of the failed read

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ascii.h"
 #include "app/messages.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
@@ -27,9 +28,11 @@ void Tikrinti(bool salyga, const char* kas) {
 }
 
 // The counts and elements as formatted extraction reads them, the rules the
-// reader keeps (after a UTF-8 byte order mark, which it skips); false when
-// extraction fails or a count is out of range.
-bool Ekstrahuoti(std::string tekstas, std::vector<std::int32_t>& reiksmes) {
+// reader keeps (after a UTF-8 byte order mark, which it skips), and whether
+// more than white space follows; false when extraction fails or a count is
+// out of range.
+bool Ekstrahuoti(std::string tekstas, std::vector<std::int32_t>& reiksmes,
+                 bool& lieka) {
   if (tekstas.compare(0, 3, "\xef\xbb\xbf") == 0) tekstas.erase(0, 3);
   std::istringstream is(tekstas);
   std::int32_t n = 0;
@@ -41,6 +44,7 @@ bool Ekstrahuoti(std::string tekstas, std::vector<std::int32_t>& reiksmes) {
     if (!(is >> x)) return false;
     reiksmes.push_back(x);
   }
+  lieka = !(is >> std::ws).eof();
   return true;
 }
 
@@ -77,21 +81,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* duomenys,
   std::int32_t n = -1;
   std::int32_t m = -1;
   SkaitymoKlaida klaida;
-  const bool priimta = SkaitytiSrauta(fd, Mas, n, m, klaida);
+  std::optional<Vieta> perteklius;
+  const bool priimta = SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida);
   std::vector<std::int32_t> etalonas;
-  Tikrinti(priimta == Ekstrahuoti(tekstas, etalonas),
+  bool lieka = false;
+  Tikrinti(priimta == Ekstrahuoti(tekstas, etalonas, lieka),
            "accepts what formatted extraction accepts, and only that");
   if (!priimta) {
     Tikrinti(n == 0 && m == 0, "counts after a rejected file");
-    const std::string pranesimas = SkaitymoPranesimas("Masyvas.txt", klaida);
+    const std::string pranesimas =
+        Ascii(SkaitymoPranesimas("Masyvas.txt", klaida));
     Tikrinti(!pranesimas.empty(), "a rejected file has a message");
     for (char c : pranesimas) {
-      Tikrinti(c >= 0x20 && c < 0x7f, "message is ASCII");
+      Tikrinti(c >= 0x20 && c < 0x7f, "the message's ASCII form is ASCII");
     }
     return 0;
   }
   Tikrinti(n >= 0 && n <= Cn && m >= 0 && m <= Cm, "counts within capacity");
   Tikrinti(etalonas[0] == n && etalonas[1] == m, "counts as extracted");
+  Tikrinti(lieka == perteklius.has_value(), "text after the last value");
   for (std::int32_t k = 0; k < n * m; ++k) {
     Tikrinti(etalonas[2 + k] == Mas[k / m][k % m], "elements as extracted");
   }

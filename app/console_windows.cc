@@ -1,0 +1,31 @@
+#include <windows.h>
+
+#include <iostream>
+#include <string>
+
+#include "app/ascii.h"
+#include "app/console.h"
+
+void Pranesti(const std::string& eilute) {
+  const HANDLE klaidos = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD rezimas = 0;
+  if (klaidos == nullptr || klaidos == INVALID_HANDLE_VALUE ||
+      !GetConsoleMode(klaidos, &rezimas)) {
+    std::cerr << Ascii(eilute) << '\n';
+    return;
+  }
+  // A console shows every letter, whatever its code page, when it is given
+  // UTF-16.
+  const std::string tekstas = eilute + "\n";
+  const int ilgis = MultiByteToWideChar(
+      CP_UTF8, 0, tekstas.data(), static_cast<int>(tekstas.size()), nullptr, 0);
+  std::wstring platus(static_cast<std::size_t>(ilgis), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, tekstas.data(),
+                      static_cast<int>(tekstas.size()), platus.data(), ilgis);
+  std::cerr.flush();
+  DWORD parasyta = 0;
+  WriteConsoleW(klaidos, platus.data(), static_cast<DWORD>(platus.size()),
+                &parasyta, nullptr);
+}
+
+bool UzrasuKnygeleRodysRaides() { return GetACP() == 1257; }
