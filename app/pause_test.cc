@@ -89,14 +89,14 @@ Job Start(const std::string& data, Setup setup) {
   if (run.shell == 0) {
     setsid();
     ioctl(run.slave, TIOCSCTTY, 0);
-    signal(SIGTTOU, SIG_IGN);
+    static_cast<void>(signal(SIGTTOU, SIG_IGN));
     const pid_t program = fork();
     if (program == 0) {
       setpgid(0, 0);
       dup2(run.slave, 0);
       dup2(run.slave, 1);
       dup2(run.slave, 2);
-      signal(SIGTTOU, SIG_DFL);
+      static_cast<void>(signal(SIGTTOU, SIG_DFL));
       if (setup == kClosedStdout) {
         int out[2];
         if (pipe(out) == 0) {
@@ -104,7 +104,7 @@ Job Start(const std::string& data, Setup setup) {
           dup2(out[1], 1);
         }
       }
-      if (setup == kHangUpIgnored) signal(SIGHUP, SIG_IGN);
+      if (setup == kHangUpIgnored) static_cast<void>(signal(SIGHUP, SIG_IGN));
       if (chdir(dir.c_str()) == 0) {
         execl(MASYVAS_PROGRAM, MASYVAS_PROGRAM, nullptr);
       }
@@ -149,31 +149,40 @@ void Close(Job& run) {
 
 const std::string kPrompt = "Press any key to continue . . . ";
 
-TEST(Pause, OnATerminalWaitsForOneUnechoedKeyAndRestoresTheTerminal) {
-  Job run = Start("1 1\n5\n", kPlain);
+// Starts the program on good data and waits until it waits for the key.
+Job StartWaiting(Setup setup) {
+  Job run = Start("1 1\n5\n", setup);
   std::string out;
-  ASSERT_TRUE(ReadUntil(run.master, out, kPrompt)) << out;
+  EXPECT_TRUE(ReadUntil(run.master, out, kPrompt)) << out;
   EXPECT_NE(std::string::npos,
             out.find("Rezultatu ieskokite faile: Rezultatai.txt."))
       << out;
-  usleep(200 * 1000);
-  EXPECT_EQ('S', WaitForState(run.program, 'S')) << "ended before a key";
-  ASSERT_EQ(1, write(run.master, "x", 1));  // one key, no Enter
+  usleep(100 * 1000);
+  return run;
+}
+
+// Presses one key, without Enter, and checks that the wait ends at once
+// with nothing echoed, exit status 0 and the terminal restored.
+void PressOneKey(Job& run) {
+  ASSERT_EQ(1, write(run.master, "x", 1));
   std::string rest;
   EXPECT_TRUE(ReadUntil(run.master, rest, "\r\n")) << rest;
   EXPECT_EQ(0, Finish(run));
   Drain(run.master, rest);
   EXPECT_EQ("\r\n", rest) << "the key was echoed or more was written";
-  EXPECT_TRUE(Echoes(run.slave));
+  EXPECT_TRUE(Echoes(run.slave)) << "terminal left without echo";
+}
+
+TEST(Pause, OnATerminalWaitsForOneUnechoedKeyAndRestoresTheTerminal) {
+  Job run = StartWaiting(kPlain);
+  EXPECT_EQ('S', WaitForState(run.program, 'S')) << "ended before a key";
+  PressOneKey(run);
   Close(run);
 }
 
 TEST(Pause, RestoresTheTerminalWhenEndedBySignalWhileWaiting) {
   for (const int signal_number : {SIGTERM, SIGHUP, SIGUSR1, SIGALRM, SIGPIPE}) {
-    Job run = Start("1 1\n5\n", kPlain);
-    std::string out;
-    ASSERT_TRUE(ReadUntil(run.master, out, kPrompt)) << out;
-    usleep(100 * 1000);
+    Job run = StartWaiting(kPlain);
     kill(run.program, signal_number);
     EXPECT_EQ(128 + signal_number, Finish(run)) << "signal " << signal_number;
     EXPECT_TRUE(Echoes(run.slave))
@@ -184,16 +193,11 @@ TEST(Pause, RestoresTheTerminalWhenEndedBySignalWhileWaiting) {
 }
 
 TEST(Pause, KeepsASignalIgnoredThatWasIgnoredAtStart) {
-  Job run = Start("1 1\n5\n", kHangUpIgnored);
-  std::string out;
-  ASSERT_TRUE(ReadUntil(run.master, out, kPrompt)) << out;
-  usleep(100 * 1000);
+  Job run = StartWaiting(kHangUpIgnored);
   kill(run.program, SIGHUP);
   usleep(200 * 1000);
   EXPECT_EQ('S', WaitForState(run.program, 'S')) << "a hang-up ended it";
-  ASSERT_EQ(1, write(run.master, "x", 1));
-  EXPECT_EQ(0, Finish(run));
-  EXPECT_TRUE(Echoes(run.slave));
+  PressOneKey(run);
   Close(run);
 }
 
@@ -209,10 +213,7 @@ TEST(Pause, RestoresTheTerminalWhenThePromptCannotBeWritten) {
 }
 
 TEST(Pause, GivesTheTerminalBackWhileStoppedAndTakesItAgainAfter) {
-  Job run = Start("1 1\n5\n", kPlain);
-  std::string out;
-  ASSERT_TRUE(ReadUntil(run.master, out, kPrompt)) << out;
-  usleep(100 * 1000);
+  Job run = StartWaiting(kPlain);
   kill(run.program, SIGTSTP);
   EXPECT_EQ('T', WaitForState(run.program, 'T')) << "not stopped";
   EXPECT_TRUE(Echoes(run.slave)) << "terminal left raw while stopped";
@@ -225,13 +226,7 @@ TEST(Pause, GivesTheTerminalBackWhileStoppedAndTakesItAgainAfter) {
   EXPECT_EQ('S', WaitForState(run.program, 'S'));
   usleep(100 * 1000);
   EXPECT_FALSE(Echoes(run.slave)) << "the wait's settings not taken again";
-  ASSERT_EQ(1, write(run.master, "x", 1));  // one key still ends the wait
-  std::string rest;
-  EXPECT_TRUE(ReadUntil(run.master, rest, "\r\n")) << rest;
-  EXPECT_EQ(0, Finish(run));
-  Drain(run.master, rest);
-  EXPECT_EQ("\r\n", rest) << "the key was echoed or more was written";
-  EXPECT_TRUE(Echoes(run.slave));
+  PressOneKey(run);
   Close(run);
 }
 
