@@ -11,7 +11,8 @@
 #              be a regular file afterwards) Rezultatai.txt, with LF line ends
 #              and @RUN_DIR@ for the folder the program runs in; EXPECTED_DIR
 #              names another case's expected/ instead
-# READ_ONLY names input files made read-only (a POSIX host only). BEFORE is
+# READ_ONLY names input files made read-only (a POSIX host only; under Wine
+# the files then have Windows' read-only attribute). BEFORE is
 # a shell script run in the working directory right before the program, in
 # its process (a POSIX host only). Without an emulator the program runs in
 # the locale LOCALE (default C) with a temporary folder of its own, or with
@@ -37,8 +38,8 @@ set(run_dir "${WORK_DIR}/run")
 if(READ_ONLY)
   # The files named are made read-only, and the run happens in a fresh
   # folder of its own that every user may enter, with its own copy of the
-  # program. Root may write read-only files, so as root the program runs as
-  # the unprivileged user nobody.
+  # program. Root may write read-only files (and Wine lets root do so), so
+  # as root the program runs as the unprivileged user nobody.
   execute_process(COMMAND mktemp -d OUTPUT_VARIABLE run_dir
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
   file(COPY "${PROGRAM}" DESTINATION "${run_dir}")
@@ -55,13 +56,22 @@ if(READ_ONLY)
   endforeach()
   execute_process(COMMAND id -u OUTPUT_VARIABLE uid
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(uid STREQUAL "0")
+  if(uid STREQUAL "0" AND EMULATOR MATCHES "wine")
+    # Wine needs a prefix of the user's own.
+    file(MAKE_DIRECTORY "${WORK_DIR}/home")
+    execute_process(COMMAND chown 65534:65534 "${WORK_DIR}/home")
+    set(EMULATOR setpriv --reuid=65534 --regid=65534 --clear-groups
+        env "HOME=${WORK_DIR}/home" "WINEPREFIX=${WORK_DIR}/home/prefix"
+        ${EMULATOR})
+    execute_process(COMMAND ${EMULATOR} wineboot --init
+                    OUTPUT_QUIET ERROR_QUIET TIMEOUT 100)
+  elseif(uid STREQUAL "0")
     set(EMULATOR setpriv --reuid=65534 --regid=65534 --clear-groups)
   endif()
 endif()
 
 if(BEFORE)
-  set(EMULATOR sh -c "${BEFORE}\nexec \"$0\"")
+  set(EMULATOR sh -c "${BEFORE}\nexec \"$@\"" sh ${EMULATOR})
 endif()
 if(NOT EMULATOR MATCHES "wine")
   if(NOT LOCALE)
