@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/console.h"
+#include "app/file_messages.h"
 #include "app/messages.h"
 #include "app/pause.h"
 #include "app/results_file.h"

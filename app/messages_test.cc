@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/ascii.h"
+#include "app/file_messages.h"
 #include "app/near_names.h"
 
 namespace {
