@@ -11,6 +11,15 @@ struct SistemosKlaida {
   unsigned long windows_kodas = 0;
 };
 
+// Clears the error, so that a call that fails without setting it is not
+// blamed on an earlier one. Call it right before the call.
+inline void ValytiSistemosKlaida() {
+  errno = 0;
+#ifdef _WIN32
+  _doserrno = 0;
+#endif
+}
+
 // The error of the call that failed last. Call it right after that call.
 inline SistemosKlaida SistemosKlaidaDabar() {
   SistemosKlaida klaida;

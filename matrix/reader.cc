@@ -158,7 +158,7 @@ bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
   m = 0;
   perteklius.reset();
   klaida = SkaitymoKlaida{};
-  errno = 0;
+  ValytiSistemosKlaida();
   std::ifstream fd(Duom, std::ios::binary);
   // A directory opens on some systems and fails at its first read: that too
   // is a data file that cannot be opened.

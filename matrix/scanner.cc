@@ -12,7 +12,7 @@ bool PrasidedaZyme(Skeneris& sk, const char* zyme, std::streamsize ilgis) {
 
 int Papildyti(Skeneris& sk) {
   if (!sk.fd.good()) return kPabaiga;
-  errno = 0;
+  ValytiSistemosKlaida();
   sk.fd.read(sk.buf, sizeof sk.buf);
   if (sk.fd.bad()) {
     sk.sistemos_klaida = SistemosKlaidaDabar();

@@ -4,19 +4,20 @@
 
 bool PridetiIFaila(std::string Rez, const std::string& tekstas,
                    SistemosKlaida& klaida) {
-  errno = 0;
+  ValytiSistemosKlaida();
   std::ofstream fr(Rez, std::ios::app);
   if (!fr.is_open()) {
     klaida = SistemosKlaidaDabar();
     return false;
   }
+  ValytiSistemosKlaida();
   fr.write(tekstas.data(), static_cast<std::streamsize>(tekstas.size()));
   fr.flush();
   if (!fr) {
     klaida = SistemosKlaidaDabar();
     return false;
   }
-  errno = 0;
+  ValytiSistemosKlaida();
   fr.close();
   if (fr.fail()) {
     klaida = SistemosKlaidaDabar();
