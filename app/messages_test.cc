@@ -229,10 +229,14 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
   const fs::path aplankas = fs::current_path() / "masyvas_msg";
   fs::remove_all(aplankas);
   fs::create_directories(aplankas / "Masyvas.dir");
-  for (const char* vardas : {"Masyvas.txt.txt", "MASYVAS.TXT", "Masyvas.xlsx",
-                             "Masyvas.csv", "Masyvas", "kitas.txt"}) {
+  for (const char* vardas :
+       {"Masyvas.txt.txt", "MASYVAS.TXT", "Masyvas.xlsx", "Masyvas.csv",
+        "Masyvas", "kitas.txt", "masyvas.exe", "MASYVAS"}) {
     std::ofstream(aplankas / vardas) << "1 1 1";
   }
+  // The program itself, beside its data, is no misnamed data file.
+  fs::permissions(aplankas / "MASYVAS", fs::perms::owner_exec,
+                  fs::perm_options::add);
   SkaitymoKlaida klaida;
   klaida.rusis = SkaitymoKlaida::kNeatidaromas;
   klaida.sistemos_klaida.klaidos_nr = ENOENT;

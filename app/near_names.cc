@@ -20,6 +20,23 @@ bool Prasideda(const std::string& s, const std::string& pradzia) {
   return s.compare(0, pradzia.size(), pradzia) == 0;
 }
 
+// A program, such as this one beside its data (masyvas.exe, or masyvas with
+// the permission to run it), or a shortcut: never the data file misnamed.
+bool Programa(const fs::directory_entry& failas, const std::string& maz) {
+  for (const char* pletinys :
+       {".exe", ".com", ".bat", ".cmd", ".dll", ".lnk"}) {
+    const std::string p = pletinys;
+    if (maz.size() > p.size() &&
+        maz.compare(maz.size() - p.size(), p.size(), p) == 0) {
+      return true;
+    }
+  }
+  std::error_code ec;
+  const fs::perms leidimai = failas.status(ec).permissions();
+  return !ec && maz.find('.') == std::string::npos &&
+         (leidimai & fs::perms::owner_exec) != fs::perms::none;
+}
+
 }  // namespace
 
 std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
@@ -43,7 +60,9 @@ std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
                kitas_maz == kamienas + ".xls" ||
                kitas_maz == kamienas + ".xlsm") {
       rasta.push_back({kitas, PanasusVardas::kExcel});
-    } else if (kitas_maz == kamienas || Prasideda(kitas_maz, kamienas + ".")) {
+    } else if ((kitas_maz == kamienas ||
+                Prasideda(kitas_maz, kamienas + ".")) &&
+               !Programa(*it, kitas_maz)) {
       rasta.push_back({kitas, PanasusVardas::kKitasPletinys});
     }
   }

@@ -12,7 +12,8 @@ struct PanasusVardas {
     kDuPletiniai,    // the name with a second ".txt" ("Masyvas.txt.txt")
     kKitosRaides,    // the name in other letter case ("masyvas.TXT")
     kExcel,          // an Excel workbook of the same name ("Masyvas.xlsx")
-    kKitasPletinys,  // another extension, or none ("Masyvas.csv", "Masyvas")
+    kKitasPletinys,  // another extension, or none ("Masyvas.csv", "Masyvas"),
+                     // but not a program ("masyvas.exe") or a shortcut
   };
   std::string vardas;  // as UTF-8
   Rusis rusis;
