@@ -40,6 +40,11 @@ std::string Ascii(const std::string& tekstas) {
   return ascii;
 }
 
+std::string BaitoKodas(unsigned char c) {
+  const char* skaitmenys = "0123456789abcdef";
+  return {'\\', 'x', skaitmenys[c >> 4], skaitmenys[c & 0xf]};
+}
+
 std::string Utf8(const std::filesystem::path& kelias) {
   try {
     return kelias.u8string();

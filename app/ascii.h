@@ -9,5 +9,9 @@
 // as one '?'.
 std::string Ascii(const std::string& tekstas);
 
+// A byte as the four characters \xNN (lower-case hex), for bytes that cannot
+// be shown as they are.
+std::string BaitoKodas(unsigned char c);
+
 // A path as UTF-8; "?" if the system cannot convert it.
 std::string Utf8(const std::filesystem::path& kelias);

@@ -57,7 +57,6 @@ std::size_t Simbolis(const std::string& tekstas, std::size_t k) {
 }
 
 std::string Utf8SuKodais(const std::string& tekstas) {
-  const char* skaitmenys = "0123456789abcdef";
   std::string rodomas;
   for (std::size_t k = 0; k < tekstas.size();) {
     const std::size_t ilgis = Simbolis(tekstas, k);
@@ -66,10 +65,7 @@ std::string Utf8SuKodais(const std::string& tekstas) {
       k += ilgis;
       continue;
     }
-    const unsigned char c = static_cast<unsigned char>(tekstas[k++]);
-    rodomas += "\\x";
-    rodomas += skaitmenys[c >> 4];
-    rodomas += skaitmenys[c & 0xf];
+    rodomas += BaitoKodas(static_cast<unsigned char>(tekstas[k++]));
   }
   return rodomas;
 }

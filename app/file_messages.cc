@@ -19,10 +19,10 @@ fs::path Aplankas(const std::string& vardas) {
   return ec ? fs::path() : kelias.parent_path();
 }
 
-// Why a file could not be read or written (rasymas), in words.
-std::string PriezastisZodziais(const std::string& vardas, bool rasymas,
+// The reason a file could not be read or written (rasymas), in words.
+std::string PriezastisZodziais(FailoPriezastis priezastis, bool rasymas,
                                const SistemosKlaida& klaida) {
-  switch (Priezastis(vardas, rasymas, klaida)) {
+  switch (priezastis) {
     case FailoPriezastis::kAplankas:
       return "tai aplankas";
     case FailoPriezastis::kNerastas:
@@ -117,18 +117,21 @@ std::string Pavadinimas(const std::string& vardas) {
 
 std::string NeatidaromoFailoPranesimas(std::string Duom,
                                        const SistemosKlaida& klaida) {
-  if (Priezastis(Duom, false, klaida) == FailoPriezastis::kNerastas) {
+  const FailoPriezastis priezastis = Priezastis(Duom, false, klaida);
+  if (priezastis == FailoPriezastis::kNerastas) {
     return "duomenų failas " + Pavadinimas(Duom) + " nerastas" + Aplanke(Duom) +
            "." + KurIeskoti(Duom);
   }
   return "nepavyko atidaryti duomenų failo " + Pavadinimas(Duom) +
-         Aplanke(Duom) + ": " + PriezastisZodziais(Duom, false, klaida) + ".";
+         Aplanke(Duom) + ": " + PriezastisZodziais(priezastis, false, klaida) +
+         ".";
 }
 
 std::string RasymoPranesimas(std::string Rez, const SistemosKlaida& klaida,
                              bool isvalyta) {
   return "nepavyko įrašyti rezultatų failo " + Pavadinimas(Rez) + Aplanke(Rez) +
-         ": " + PriezastisZodziais(Rez, true, klaida) +
+         ": " +
+         PriezastisZodziais(Priezastis(Rez, true, klaida), true, klaida) +
          (isvalyta ? ""
                    : "; išvalyti jo irgi nepavyko, tad jame liko "
                      "nepilna ataskaita") +

@@ -1,5 +1,6 @@
 #include "app/messages.h"
 
+#include "app/ascii.h"
 #include "app/file_messages.h"
 #include "app/file_reason.h"
 
@@ -8,17 +9,10 @@ namespace {
 // Text found in the data file, in quotes: printable ASCII as it is, other
 // bytes as \xNN, and "..." where it goes on.
 std::string Cituoti(const std::string& rasta, bool ilgesne) {
-  const char* skaitmenys = "0123456789abcdef";
   std::string citata = "\"";
   for (const char baitas : rasta) {
     const unsigned char c = static_cast<unsigned char>(baitas);
-    if (c >= 0x20 && c < 0x7f) {
-      citata += baitas;
-    } else {
-      citata += "\\x";
-      citata += skaitmenys[c >> 4];
-      citata += skaitmenys[c & 0xf];
-    }
+    citata += c >= 0x20 && c < 0x7f ? std::string(1, baitas) : BaitoKodas(c);
   }
   return citata + (ilgesne ? "...\"" : "\"");
 }
