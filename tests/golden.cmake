@@ -57,11 +57,13 @@ if(READ_ONLY)
   execute_process(COMMAND id -u OUTPUT_VARIABLE uid
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(uid STREQUAL "0" AND EMULATOR MATCHES "wine")
-    # Wine needs a prefix of the user's own.
-    file(MAKE_DIRECTORY "${WORK_DIR}/home")
-    execute_process(COMMAND chown 65534:65534 "${WORK_DIR}/home")
+    # Wine needs a prefix of the user's own, in a folder that user can
+    # reach wherever the build is (a build folder may be closed to others).
+    execute_process(COMMAND mktemp -d OUTPUT_VARIABLE wine_home
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    execute_process(COMMAND chown 65534:65534 "${wine_home}")
     set(EMULATOR setpriv --reuid=65534 --regid=65534 --clear-groups
-        env "HOME=${WORK_DIR}/home" "WINEPREFIX=${WORK_DIR}/home/prefix"
+        env "HOME=${wine_home}" "WINEPREFIX=${wine_home}/prefix"
         ${EMULATOR})
     execute_process(COMMAND ${EMULATOR} wineboot --init
                     OUTPUT_QUIET ERROR_QUIET TIMEOUT 100)
@@ -224,6 +226,9 @@ endif()
 if(READ_ONLY)
   execute_process(COMMAND chmod -R u+w "${run_dir}")
   file(REMOVE_RECURSE "${run_dir}")
+  if(wine_home)
+    file(REMOVE_RECURSE "${wine_home}")
+  endif()
 endif()
 if(failures)
   message(FATAL_ERROR "golden case ${CASE_DIR} failed (it guards: ${WHAT}; "
