@@ -4,12 +4,8 @@
 
 // Writes one line of text (UTF-8) and a line end to standard error, as the
 // screen can show it: on a Windows console through WriteConsoleW, every
-// letter as it is; on POSIX, where the locale's character set is UTF-8, as
-// UTF-8 with control characters and invalid bytes as \xNN; elsewhere (a
-// redirected stream on Windows, the C locale) in its ASCII form (Ascii).
+// letter as it is; on POSIX, where the locale's character set is UTF-8 (the
+// run takes LC_CTYPE from the environment at its start), as UTF-8 with
+// control characters and invalid bytes as \xNN; elsewhere (a redirected
+// stream on Windows, the C locale) in its ASCII form (Ascii).
 void Pranesti(const std::string& eilute);
-
-// False where Notepad would show the report's Windows-1257 letters wrongly:
-// on a Windows whose code page for programs without Unicode is not 1257.
-// True on other systems, which have no such default.
-bool UzrasuKnygeleRodysRaides();

@@ -1,71 +1,29 @@
 #include <langinfo.h>
 
-#include <clocale>
 #include <cstring>
 #include <iostream>
 
 #include "app/ascii.h"
 #include "app/console.h"
+#include "app/utf8.h"
 
 namespace {
 
-// True when the user's locale writes UTF-8. Only the character set is taken
-// from the environment; numbers and messages stay as in the C locale.
 bool Utf8Lokale() {
-  static const bool utf8 = [] {
-    if (std::setlocale(LC_CTYPE, "") == nullptr) return false;
-    const char* rinkinys = nl_langinfo(CODESET);
-    return rinkinys != nullptr && std::strcmp(rinkinys, "UTF-8") == 0;
-  }();
-  return utf8;
-}
-
-// The length of the valid UTF-8 character at tekstas[k] that is not a
-// control character, or 0.
-std::size_t Simbolis(const std::string& tekstas, std::size_t k) {
-  const auto baitas = [&tekstas](std::size_t i) {
-    return static_cast<unsigned char>(tekstas[i]);
-  };
-  const unsigned char c = baitas(k);
-  if (c >= 0x20 && c < 0x7f) return 1;
-  std::size_t ilgis = 0;
-  unsigned long kodas = 0;
-  if (c >= 0xc2 && c <= 0xdf) {
-    ilgis = 2;
-    kodas = c & 0x1f;
-  } else if (c >= 0xe0 && c <= 0xef) {
-    ilgis = 3;
-    kodas = c & 0x0f;
-  } else if (c >= 0xf0 && c <= 0xf4) {
-    ilgis = 4;
-    kodas = c & 0x07;
-  } else {
-    return 0;
-  }
-  if (k + ilgis > tekstas.size()) return 0;
-  for (std::size_t i = 1; i < ilgis; ++i) {
-    if ((baitas(k + i) & 0xc0) != 0x80) return 0;
-    kodas = (kodas << 6) | (baitas(k + i) & 0x3f);
-  }
-  // Overlong forms, surrogates, values past U+10FFFF and C1 controls.
-  const unsigned long maziausias[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (kodas < maziausias[ilgis] || (kodas >= 0xd800 && kodas <= 0xdfff) ||
-      kodas > 0x10ffff || kodas < 0xa0) {
-    return 0;
-  }
-  return ilgis;
+  const char* rinkinys = nl_langinfo(CODESET);
+  return rinkinys != nullptr && std::strcmp(rinkinys, "UTF-8") == 0;
 }
 
 std::string Utf8SuKodais(const std::string& tekstas) {
   std::string rodomas;
   for (std::size_t k = 0; k < tekstas.size();) {
-    const std::size_t ilgis = Simbolis(tekstas, k);
+    const std::size_t ilgis = Utf8Simbolis(tekstas, k);
     if (ilgis > 0) {
       rodomas.append(tekstas, k, ilgis);
       k += ilgis;
-      continue;
+    } else {
+      rodomas += BaitoKodas(static_cast<unsigned char>(tekstas[k++]));
     }
-    rodomas += BaitoKodas(static_cast<unsigned char>(tekstas[k++]));
   }
   return rodomas;
 }
@@ -75,5 +33,3 @@ std::string Utf8SuKodais(const std::string& tekstas) {
 void Pranesti(const std::string& eilute) {
   std::cerr << (Utf8Lokale() ? Utf8SuKodais(eilute) : Ascii(eilute)) << '\n';
 }
-
-bool UzrasuKnygeleRodysRaides() { return true; }

@@ -27,5 +27,3 @@ void Pranesti(const std::string& eilute) {
   WriteConsoleW(klaidos, platus.data(), static_cast<DWORD>(platus.size()),
                 &parasyta, nullptr);
 }
-
-bool UzrasuKnygeleRodysRaides() { return GetACP() == 1257; }

@@ -10,31 +10,56 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+FailoPriezastis Nerastas() {
+  std::error_code ec;
+  static_cast<void>(fs::current_path(ec));
+  return ec ? FailoPriezastis::kDarboAplankasIstrintas
+            : FailoPriezastis::kNerastas;
+}
+
+#ifdef _WIN32
+bool TikSkaitymui(const std::string& vardas) {
+  const DWORD pozymiai = GetFileAttributesA(vardas.c_str());
+  return pozymiai != INVALID_FILE_ATTRIBUTES &&
+         (pozymiai & FILE_ATTRIBUTE_READONLY) != 0;
+}
+#endif
+
+}  // namespace
+
 FailoPriezastis Priezastis(std::string vardas, bool rasymas,
                            const SistemosKlaida& klaida) {
   std::error_code ec;
   if (fs::is_directory(vardas, ec)) return FailoPriezastis::kAplankas;
 #ifdef _WIN32
-  // Windows' own code tells apart what errno calls a lack of permission.
-  if (klaida.windows_kodas == ERROR_SHARING_VIOLATION ||
-      klaida.windows_kodas == ERROR_LOCK_VIOLATION) {
-    return FailoPriezastis::kAtidarytasKitur;
+  switch (klaida.windows_kodas) {
+    case 0:
+      break;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return FailoPriezastis::kAtidarytasKitur;
+    case ERROR_ACCESS_DENIED:
+      return rasymas && TikSkaitymui(vardas) ? FailoPriezastis::kTikSkaitymui
+                                             : FailoPriezastis::kNeraLeidimo;
+    case ERROR_WRITE_PROTECT:
+      return FailoPriezastis::kNeraLeidimo;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return Nerastas();
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return FailoPriezastis::kDiskasPilnas;
+    default:
+      return FailoPriezastis::kKita;
   }
-  const DWORD pozymiai = GetFileAttributesA(vardas.c_str());
-  if (klaida.windows_kodas == ERROR_ACCESS_DENIED &&
-      pozymiai != INVALID_FILE_ATTRIBUTES &&
-      (pozymiai & FILE_ATTRIBUTE_READONLY) != 0) {
-    return FailoPriezastis::kTikSkaitymui;
-  }
+#else
+  static_cast<void>(rasymas);  // what Windows alone tells apart
 #endif
   switch (klaida.klaidos_nr) {
     case ENOENT:
-      static_cast<void>(fs::current_path(ec));
-      if (ec) return FailoPriezastis::kDarboAplankasIstrintas;
-      // A missing file that was to be written would have been made: what is
-      // missing is a folder on the way (the target of a link, say).
-      return rasymas ? FailoPriezastis::kNeraAplanko
-                     : FailoPriezastis::kNerastas;
+      return Nerastas();
     case ENOTDIR:
       return FailoPriezastis::kNeAplankas;
     case ELOOP:

@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "matrix/os_error.h"
+#include "os/error.h"
 
 // Why a file could not be opened, read or written.
 enum class FailoPriezastis {
   kAplankas,                // the name is a folder
-  kNerastas,                // the data file does not exist
-  kNeraAplanko,             // a folder on the way to the file does not exist
+  kNerastas,                // the file, or a folder on its way, is missing
   kDarboAplankasIstrintas,  // the working folder has been deleted
   kNeAplankas,              // a part of the path is not a folder
   kNuoroduCiklas,           // a loop of symbolic links
@@ -21,8 +20,9 @@ enum class FailoPriezastis {
 };
 
 // The reason for the failed call on the file vardas, written to (rasymas) or
-// read from: the file's status (a folder, a read-only file) and the working
-// folder's first, then the error of the failed call.
+// read from: a folder of that name, a deleted working folder, and on Windows
+// a file marked read-only that was to be written, whatever the error; else
+// what the error of the failed call (errno, or Windows' own code) says.
 FailoPriezastis Priezastis(std::string vardas, bool rasymas,
                            const SistemosKlaida& klaida);
 
@@ -32,5 +32,5 @@ FailoPriezastis Priezastis(std::string vardas, bool rasymas,
 std::string SistemosTekstas(const SistemosKlaida& klaida);
 
 // The code that goes with SistemosTekstas: the Windows code where there is
-// one, else errno.
+// one, else errno; 0 when the call set neither.
 unsigned long SistemosKodas(const SistemosKlaida& klaida);

@@ -1,14 +1,15 @@
 // masyvas: reads an integer matrix from Masyvas.txt and writes a report on it
 // to Rezultatai.txt, both in the working directory.
 
+#include <clocale>
 #include <csignal>
 #include <cstdint>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "app/code_page.h"
 #include "app/console.h"
-#include "app/file_messages.h"
 #include "app/messages.h"
 #include "app/pause.h"
 #include "app/results_file.h"
@@ -24,10 +25,10 @@ namespace {
 const std::string Duom = "Masyvas.txt";
 const std::string Rez = "Rezultatai.txt";
 
-// Reads the data file and appends the four report sections in their order
-// to the results file, which is held and already empty. Stops at the first
-// failure with its message in klaida; a report that failed part-way is
-// emptied again. Text after the last value gets a warning in ispejimas.
+// Reads the data file and writes the four report sections in their order
+// through fr, the held and emptied results file. Stops at the first failure
+// with its message in klaida; a report that failed part-way is emptied
+// again. Text after the last value gets a warning in ispejimas.
 bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
                std::string& ispejimas) {
   std::int32_t Mas[Cn][Cm];
@@ -40,45 +41,43 @@ bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
     return false;
   }
   if (perteklius) ispejimas = PertekliausIspejimas(Duom, *perteklius, n, m);
+  const Rankena fr = failas.fr;
   SistemosKlaida rasymo_klaida;
   bool irasyta =
-      Spausdinti(Rez, " Pradiniai duomenys:", Mas, n, m, rasymo_klaida) &&
-      Vidurkiai(Rez, Mas, n, m, rasymo_klaida);
+      Spausdinti(fr, " Pradiniai duomenys:", Mas, n, m, rasymo_klaida) &&
+      Vidurkiai(fr, Mas, n, m, rasymo_klaida);
   if (irasyta) {
     Pakeisti(Mas, n, m);
     irasyta =
-        Spausdinti(Rez, " Pakeitimo rezultatai:", Mas, n, m, rasymo_klaida);
+        Spausdinti(fr, " Pakeitimo rezultatai:", Mas, n, m, rasymo_klaida);
   }
   if (irasyta) {
     Formuoti(Mas, n, m);
     irasyta =
-        Spausdinti(Rez, " Formavimo rezultatai:", Mas, n, m, rasymo_klaida);
+        Spausdinti(fr, " Formavimo rezultatai:", Mas, n, m, rasymo_klaida);
   }
   if (!irasyta) {
-    klaida = RasymoPranesimas(Rez, rasymo_klaida, Isvalyti(failas));
+    klaida = NeirasytaPranesimas(Rez, rasymo_klaida, Isvalyti(failas));
   }
   return irasyta;
 }
 
-// Takes and empties the results file, then writes the report. Returns false
-// with the message in klaida when the run fails.
+// Takes and empties the results file, writes the report and checks that the
+// results file's name still names the file written. Returns false with the
+// message in klaida when the run fails.
 bool Vykdyti(std::string& klaida, std::string& ispejimas) {
   RezultatuFailas failas;
   SistemosKlaida atidarymo_klaida;
-  switch (Uzimti(Rez, Duom, failas, atidarymo_klaida)) {
-    case Uzemimas::kGerai:
-      break;
-    case Uzemimas::kTasPatsFailas:
-      klaida = TasPatsFailasPranesimas(Rez, Duom);
-      return false;
-    case Uzemimas::kUzimtas:
-      klaida = UzimtasPranesimas(Rez);
-      return false;
-    case Uzemimas::kKlaida:
-      klaida = RasymoPranesimas(Rez, atidarymo_klaida, true);
-      return false;
+  const Uzemimas u = Uzimti(Rez, Duom, failas, atidarymo_klaida);
+  if (u != Uzemimas::kGerai) {
+    klaida = UzemimoPranesimas(u, Rez, Duom, atidarymo_klaida);
+    return false;
   }
-  const bool gerai = Ataskaita(failas, klaida, ispejimas);
+  bool gerai = Ataskaita(failas, klaida, ispejimas);
+  if (gerai && !TebeVadinamas(Rez, failas)) {
+    klaida = PakeistasPranesimas(Rez);
+    gerai = false;
+  }
   Paleisti(failas);
   return gerai;
 }
@@ -86,6 +85,8 @@ bool Vykdyti(std::string& klaida, std::string& ispejimas) {
 }  // namespace
 
 int main() {
+  // The console's character set, for the messages, from the environment.
+  static_cast<void>(std::setlocale(LC_CTYPE, ""));
 #ifdef SIGXFSZ
   // Past a file size limit a write then fails with its own message, instead
   // of the signal ending the program without a word.

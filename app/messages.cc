@@ -1,10 +1,24 @@
 #include "app/messages.h"
 
-#include "app/ascii.h"
-#include "app/file_messages.h"
+#include <filesystem>
+
 #include "app/file_reason.h"
+#include "app/hints.h"
+#include "app/near_names.h"
+#include "app/utf8.h"
 
 namespace {
+
+std::string Pavadinimas(const std::string& vardas) {
+  return Utf8(std::filesystem::path(vardas).filename());
+}
+
+// " aplanke " and the folder that holds the file; nothing when the working
+// folder is gone.
+std::string Aplanke(const std::string& vardas) {
+  const std::filesystem::path aplankas = Aplankas(vardas);
+  return aplankas.empty() ? "" : " aplanke " + Utf8(aplankas);
+}
 
 // Text found in the data file, in quotes: printable ASCII as it is, other
 // bytes as \xNN, and "..." where it goes on.
@@ -19,46 +33,22 @@ std::string Cituoti(const std::string& rasta, bool ilgesne) {
 
 // The value named as the subject of a sentence or, with kilmininkas, after
 // "trūksta".
-std::string Reiksme(const SkaitymoKlaida& k, bool kilmininkas) {
+std::string Reiksme(const Kuri& k, bool kilmininkas) {
   switch (k.reiksme) {
-    case SkaitymoKlaida::kEiluciuSkaicius:
+    case Kuri::kEiluciuSkaicius:
       return kilmininkas ? "eilučių skaičiaus" : "eilučių skaičius";
-    case SkaitymoKlaida::kStulpeliuSkaicius:
+    case Kuri::kStulpeliuSkaicius:
       return kilmininkas ? "stulpelių skaičiaus" : "stulpelių skaičius";
-    case SkaitymoKlaida::kElementas:
+    case Kuri::kElementas:
       break;
   }
   return std::string(kilmininkas ? "elemento [" : "elementas [") +
          std::to_string(k.eilute) + ", " + std::to_string(k.stulpelis) + "]";
 }
 
-bool Yra(const std::string& tekstas, const char* dalis) {
-  return tekstas.find(dalis) != std::string::npos;
-}
-
-// Why text found is no integer, where it is a common mistake: a dash from a
-// word processor for the minus, a non-breaking space, the separators of a
-// spreadsheet's CSV file, or values run together.
-std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
-  const std::string& t = k.rasta;
-  // En dash in UTF-8 and in Windows-1257, and the minus sign in UTF-8.
-  if (Yra(t, "\xe2\x80\x93") || Yra(t, "\x96") || Yra(t, "\xe2\x88\x92")) {
-    return " (tai brūkšnys, o ne minuso ženklas „-“: parašykite minusą)";
-  }
-  if (Yra(t, "\xc2\xa0") || Yra(t, "\xa0")) {
-    return " (jame yra nepertraukiamasis tarpas: pakeiskite jį paprastu "
-           "tarpu)";
-  }
-  if (Yra(t, ";")) {
-    return " (skaičiai atskirti kabliataškiais, kaip Excel įrašo CSV failą: "
-           "atskirkite juos tarpais)";
-  }
-  if (Yra(t, ",")) {
-    return " (skaičiai turi būti sveikieji ir atskirti tarpais, ne "
-           "kableliais)";
-  }
-  if (k.prilipes) return " (skaičiai turi būti sveikieji ir atskirti tarpais)";
-  return "";
+std::string NeIrasyta(const std::string& Rez, const std::string& kodel) {
+  return "nepavyko įrašyti rezultatų failo " + Pavadinimas(Rez) + Aplanke(Rez) +
+         ": " + kodel;
 }
 
 }  // namespace
@@ -68,52 +58,100 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
   const std::string ties = vardas + ":" + std::to_string(klaida.vieta.eil) +
                            ":" + std::to_string(klaida.vieta.stulp) + ": ";
   const std::string rasta = Cituoti(klaida.rasta, klaida.rasta_ilgesne);
-  const bool kiekis = klaida.reiksme != SkaitymoKlaida::kElementas;
-  const std::string riba = klaida.reiksme == SkaitymoKlaida::kEiluciuSkaicius
-                               ? std::to_string(Cn)
-                               : std::to_string(Cm);
+  const std::string turi = ties + Reiksme(klaida.kuri, false) + " turi būti ";
+  const std::string kiekiui =
+      turi + "nuo 0 iki " +
+      std::to_string(klaida.kuri.reiksme == Kuri::kEiluciuSkaicius ? Cn : Cm) +
+      ", rasta ";
   switch (klaida.rusis) {
     case SkaitymoKlaida::kNera:
-      return "";
-    case SkaitymoKlaida::kNeatidaromas:
-      return NeatidaromoFailoPranesimas(Duom, klaida.sistemos_klaida);
+      break;
+    case SkaitymoKlaida::kNeatidaromas: {
+      const FailoPriezastis p = Priezastis(Duom, false, klaida.sistemos_klaida);
+      if (p == FailoPriezastis::kNerastas) {
+        return "duomenų failas " + vardas + " nerastas" + Aplanke(Duom) + "." +
+               KurIeskoti(Duom);
+      }
+      return "nepavyko atidaryti duomenų failo " + vardas + Aplanke(Duom) +
+             ": " + Zodziais(p, false, klaida.sistemos_klaida) + ".";
+    }
     case SkaitymoKlaida::kNeperskaitomas:
       return "nepavyko perskaityti duomenų failo " + vardas + " iki galo" +
-             (klaida.sistemos_klaida.klaidos_nr == 0 &&
-                      klaida.sistemos_klaida.windows_kodas == 0
-                  ? ""
-                  : " (kodas " +
-                        std::to_string(SistemosKodas(klaida.sistemos_klaida)) +
-                        ": " + SistemosTekstas(klaida.sistemos_klaida) + ")") +
-             ".";
+             KodasIrTekstas(klaida.sistemos_klaida) + ".";
     case SkaitymoKlaida::kUtf16:
       return "failas " + vardas +
              " įrašytas UTF-16 koduote: atidarykite jį Užrašų knygelėje ir "
              "įrašykite iš naujo, lauke „Koduotė“ pasirinkę ANSI arba UTF-8.";
     case SkaitymoKlaida::kBaigesi:
-      if (klaida.reiksme == SkaitymoKlaida::kEiluciuSkaicius) {
+      if (klaida.kuri.reiksme == Kuri::kEiluciuSkaicius) {
         return "duomenų failas " + vardas +
                " tuščias: jame turi būti eilučių skaičius, stulpelių skaičius "
                "ir elementai.";
       }
-      return ties + "trūksta " + Reiksme(klaida, true) + ": failas baigėsi.";
+      return ties + "trūksta " + Reiksme(klaida.kuri, true) +
+             ": failas baigėsi.";
     case SkaitymoKlaida::kNeSveikasis:
-      return ties + Reiksme(klaida, false) +
-             " turi būti sveikasis skaičius, rasta " + rasta +
+      return turi + "sveikasis skaičius, rasta " + rasta +
              KodelNeSveikasis(klaida) + ".";
     case SkaitymoKlaida::kNetelpa:
-      if (kiekis) {
-        return ties + Reiksme(klaida, false) + " turi būti nuo 0 iki " + riba +
-               ", rasta " + rasta + ".";
-      }
-      return ties + Reiksme(klaida, false) +
+      if (klaida.kuri.reiksme != Kuri::kElementas) return kiekiui + rasta + ".";
+      return ties + Reiksme(klaida.kuri, false) +
              " netelpa į leistiną ribą: rasta " + rasta +
              ", o turi būti nuo -2147483648 iki 2147483647.";
     case SkaitymoKlaida::kUzRibu:
-      break;
+      return kiekiui + std::to_string(klaida.skaicius) + ".";
   }
-  return ties + Reiksme(klaida, false) + " turi būti nuo 0 iki " + riba +
-         ", rasta " + std::to_string(klaida.skaicius) + ".";
+  return "";
+}
+
+std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
+                              const SistemosKlaida& klaida) {
+  switch (u) {
+    case Uzemimas::kGerai:
+      break;
+    case Uzemimas::kTasPatsFailas:
+      return "rezultatų failas " + Pavadinimas(Rez) + " ir duomenų failas " +
+             Pavadinimas(Duom) + Aplanke(Rez) +
+             " yra tas pats failas (vienas yra nuoroda į kitą); abu palikti "
+             "nepakeisti.";
+    case Uzemimas::kSvetimaNuoroda:
+      return NeIrasyta(Rez,
+                       "tai kito naudotojo simbolinė nuoroda, o pagal "
+                       "svetimas nuorodas programa nerašo; failas "
+                       "paliktas nepakeistas.");
+    case Uzemimas::kKitiVardai:
+      return NeIrasyta(Rez,
+                       "šis failas turi ir kitų vardų (kietųjų nuorodų), "
+                       "tad programa jo nekeičia: ištrinkite jį ir "
+                       "paleiskite programą dar kartą.");
+    case Uzemimas::kKanalas:
+      return NeIrasyta(Rez,
+                       "tai kanalas (FIFO), o ne failas: ištrinkite jį "
+                       "ir paleiskite programą dar kartą.");
+    case Uzemimas::kUzimtas:
+      return "rezultatų failą " + Pavadinimas(Rez) + Aplanke(Rez) +
+             " dabar rašo kitas šios programos paleidimas; palaukite, kol jis "
+             "baigs, ir paleiskite programą dar kartą.";
+    case Uzemimas::kKlaida:
+      return NeIrasyta(
+          Rez, Zodziais(Priezastis(Rez, true, klaida), true, klaida) + ".");
+  }
+  return "";
+}
+
+std::string NeirasytaPranesimas(std::string Rez, const SistemosKlaida& klaida,
+                                bool isvalyta) {
+  return NeIrasyta(Rez,
+                   Zodziais(Priezastis(Rez, true, klaida), true, klaida) +
+                       (isvalyta ? "."
+                                 : "; išvalyti jo irgi nepavyko, tad jame liko "
+                                   "nepilna ataskaita."));
+}
+
+std::string PakeistasPranesimas(std::string Rez) {
+  return "rezultatų failas " + Pavadinimas(Rez) + Aplanke(Rez) +
+         " buvo perkeltas, ištrintas ar pakeistas kitu, kol programa rašė "
+         "ataskaitą; paleiskite programą dar kartą.";
 }
 
 std::string KlaidosEilute(const std::string& pranesimas) {

@@ -3,14 +3,29 @@
 #include <cstdint>
 #include <string>
 
+#include "app/results_file.h"
 #include "matrix/reader.h"
+#include "os/error.h"
 
-// Every text the user reads, as UTF-8, each one line without its line end;
-// those on a file that cannot be used are in file_messages.h. Files are
-// named with their folder, as an absolute path.
+// The words of the program's messages, each one line of UTF-8 without its
+// line end. A file that cannot be used is named with the folder that holds
+// it, as an absolute path.
 
 // Why the data file Duom could not be read, and where.
 std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida);
+
+// Why the results file Rez could not be taken for the run: u is the outcome
+// (not kGerai), klaida the error of the failed call for kKlaida.
+std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
+                              const SistemosKlaida& klaida);
+
+// A section of the report could not be written (klaida); isvalyta says
+// whether the file could be emptied afterwards.
+std::string NeirasytaPranesimas(std::string Rez, const SistemosKlaida& klaida,
+                                bool isvalyta);
+
+// The results file Rez was moved, deleted or replaced during the run.
+std::string PakeistasPranesimas(std::string Rez);
 
 // A message as the line that says the run failed.
 std::string KlaidosEilute(const std::string& pranesimas);

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "app/ascii.h"
-#include "app/file_messages.h"
 #include "app/near_names.h"
 
 namespace {
@@ -156,6 +155,16 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
       {"1 2 5\xa0"
        "7",
        kTarpas("5\\xa07")},
+      {"1 1 4.5",
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
+       "\"4.5\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
+      {"1 1 1e6",
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
+       "\"1e6\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
+      {"1 2 7 4,5\n",
+       "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis skaicius, rasta "
+       "\"4,5\" (skaiciai turi buti sveikieji ir atskirti tarpais, ne "
+       "kableliais)."},
       {"1 1 \xe8i\x7f\x01",
        "Masyvas.txt:1:5: elementas [1, 1] turi buti "
        "sveikasis skaicius, rasta \"\\xe8i\\x7f\\x01\"."},
@@ -190,7 +199,8 @@ TEST(Messages, NameTheReasonTheSystemGave) {
     return Ascii(SkaitymoPranesimas(vardas, klaida));
   };
   const auto rezultatai = [&sistema](const std::string& vardas, int nr) {
-    return Ascii(RasymoPranesimas(vardas, sistema(nr), true));
+    return Ascii(UzemimoPranesimas(Uzemimas::kKlaida, vardas, "Masyvas.txt",
+                                   sistema(nr)));
   };
   const Atvejis atvejai[] = {
       {duomenys("Masyvas.txt", EACCES), ": neturite teises jo skaityti."},
@@ -208,7 +218,7 @@ TEST(Messages, NameTheReasonTheSystemGave) {
       {rezultatai("Rezultatai.txt", EFBIG), ": failas per didelis ("},
       {rezultatai("Rezultatai.txt", ENOENT),
        ": aplanko, kuriame turi buti failas, nera ("},
-      {Ascii(RasymoPranesimas("Rezultatai.txt", sistema(EIO), false)),
+      {Ascii(NeirasytaPranesimas("Rezultatai.txt", sistema(EIO), false)),
        "; isvalyti jo irgi nepavyko, tad jame liko nepilna ataskaita."},
   };
   for (const Atvejis& a : atvejai) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "app/ascii.h"
+#include "app/utf8.h"
 
 namespace fs = std::filesystem;
 
@@ -38,6 +38,12 @@ bool Programa(const fs::directory_entry& failas, const std::string& maz) {
 }
 
 }  // namespace
+
+fs::path Aplankas(const std::string& vardas) {
+  std::error_code ec;
+  const fs::path kelias = fs::absolute(vardas, ec);
+  return ec ? fs::path() : kelias.parent_path();
+}
 
 std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
                                          std::string vardas) {
@@ -81,7 +87,8 @@ bool LaikinameAplanke(const fs::path& aplankas) {
   if (ec) return false;
   const fs::path l = fs::weakly_canonical(laikinas, ec);
   if (ec) return false;
-  // Folder names compared part by part; on Windows in any letter case.
+  // Folder names compared part by part; on Windows with ASCII letters in
+  // either case.
   auto ai = a.begin();
   for (auto li = l.begin(); li != l.end(); ++li, ++ai) {
     if (li->empty() && std::next(li) == l.end()) break;  // a trailing slash

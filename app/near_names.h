@@ -4,7 +4,11 @@
 #include <string>
 #include <vector>
 
-// Where a data file that is not found may be instead.
+// Where a file is, and where a data file that is not found may be instead.
+
+// The folder that holds the file vardas, as an absolute path; empty when the
+// working folder is gone.
+std::filesystem::path Aplankas(const std::string& vardas);
 
 // A file whose name is nearly the one looked for.
 struct PanasusVardas {

@@ -1,31 +1,39 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-#include "matrix/os_error.h"
+#include "os/error.h"
+#include "os/file.h"
 
-// The results file, held by one run from emptying it to its last section, so
-// that two runs in one folder never write one report together. The sections
-// still open and close the file by name; this keeps a handle of its own.
+// The results file, held by one run from emptying it to its last section:
+// every section is written through this one open file, and two runs in one
+// folder never write one report together.
 struct RezultatuFailas {
-  std::intptr_t rankena = -1;  // a file descriptor, or a Windows HANDLE
+  Rankena fr;
+  bool paprastas = false;  // a regular file, emptied; a device is not
 };
 
 enum class Uzemimas {
-  kGerai,          // held and emptied
-  kTasPatsFailas,  // the results file is the data file: nothing was changed
-  kUzimtas,        // another run holds it: nothing was changed
-  kKlaida,         // it cannot be opened or emptied (see klaida)
+  kGerai,           // held and emptied
+  kTasPatsFailas,   // it is the data file: nothing was changed
+  kSvetimaNuoroda,  // a symbolic link of another user: nothing was changed
+  kKitiVardai,      // a file with other names (hard links): not changed
+  kKanalas,         // a pipe: nothing was written
+  kUzimtas,         // another program holds the lock: nothing was changed
+  kKlaida,          // it cannot be opened or emptied (see klaida)
 };
 
-// Opens the results file Rez without changing it, makes sure that it is not
-// the data file Duom under another name or link, takes it for this run
-// (waiting about a second while another run holds it) and empties it.
-// On any result but kGerai, the file is let go; on kKlaida, klaida holds the
-// error of the failed call.
-Uzemimas Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
-                SistemosKlaida& klaida);
+// Opens the results file Rez, creating it when the name is free, makes sure
+// that it is not the data file Duom under another name or link, locks it for
+// this run (waiting about a second while another holds the lock; where the
+// system gives no locks, going on without one) and empties it. On any result
+// but kGerai the file is let go; on kKlaida, klaida holds the error of the
+// failed call.
+Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
+                RezultatuFailas& failas, SistemosKlaida& klaida);
+
+// True when the name Rez still names the held file.
+bool TebeVadinamas(const std::string& Rez, const RezultatuFailas& failas);
 
 // Empties the held file again, after a write failed part-way. Returns false
 // when even that fails.

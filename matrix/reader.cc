@@ -3,9 +3,15 @@
 #include <fstream>
 #include <limits>
 
+#include "matrix/scanner.h"
+
 namespace {
 
 bool Skaitmuo(int c) { return c >= '0' && c <= '9'; }
+
+// The most white space looked through after the last value, so that an
+// endless stream of it (a pipe) ends too.
+constexpr std::size_t kTarpuRiba = std::size_t{1} << 20;
 
 enum class Ivestis { Gerai, Pabaiga, NeSveikasis, Netelpa };
 
@@ -37,21 +43,13 @@ Ivestis SkaitytiSveikaji(Skeneris& sk, std::int32_t& x) {
   return Ivestis::Gerai;
 }
 
-// Which value of the file: the row count, the column count, or an element
-// with its row and column counted from 1.
-struct Kuri {
-  SkaitymoKlaida::Reiksme reiksme;
-  std::int32_t eilute;
-  std::int32_t stulpelis;
-};
-
 // The reader's state: the scanner, where the value read last starts, and
 // which value started the current run (a value that follows the previous one
 // without white space continues that run).
 struct Skaitymas {
   Skeneris sk;
   Vieta vieta{};
-  Kuri serijos_pradzia{SkaitymoKlaida::kEiluciuSkaicius, 0, 0};
+  Kuri serijos_pradzia{};
 };
 
 bool SkaitymoKlaidaIvyko(const Skeneris& sk, SkaitymoKlaida& klaida) {
@@ -59,12 +57,6 @@ bool SkaitymoKlaidaIvyko(const Skeneris& sk, SkaitymoKlaida& klaida) {
   klaida.rusis = SkaitymoKlaida::kNeperskaitomas;
   klaida.sistemos_klaida = sk.sistemos_klaida;
   return true;
-}
-
-void Pavadinti(const Kuri& kuri, SkaitymoKlaida& klaida) {
-  klaida.reiksme = kuri.reiksme;
-  klaida.eilute = kuri.eilute;
-  klaida.stulpelis = kuri.stulpelis;
 }
 
 // Reads value kuri into x; on failure fills klaida. A value that fails right
@@ -87,12 +79,12 @@ bool Reiksme(Skaitymas& s, const Kuri& kuri, std::int32_t& x,
     if (SkaitymoKlaidaIvyko(sk, klaida)) return false;
     klaida.rusis = SkaitymoKlaida::kNeSveikasis;
     klaida.prilipes = prilipes;
-    Pavadinti(s.serijos_pradzia, klaida);
+    klaida.kuri = s.serijos_pradzia;
     klaida.vieta = prilipes ? sk.serijos_vieta : s.vieta;
   } else {
     klaida.rusis = ivestis == Ivestis::Pabaiga ? SkaitymoKlaida::kBaigesi
                                                : SkaitymoKlaida::kNetelpa;
-    Pavadinti(kuri, klaida);
+    klaida.kuri = kuri;
     klaida.vieta = s.vieta;
   }
   if (klaida.rusis != SkaitymoKlaida::kBaigesi) {
@@ -103,12 +95,12 @@ bool Reiksme(Skaitymas& s, const Kuri& kuri, std::int32_t& x,
 }
 
 // Reads a count into x and checks that it lies within 0..riba.
-bool Kiekis(Skaitymas& s, SkaitymoKlaida::Reiksme reiksme, std::int32_t riba,
+bool Kiekis(Skaitymas& s, Kuri::Reiksme reiksme, std::int32_t riba,
             std::int32_t& x, SkaitymoKlaida& klaida) {
   if (!Reiksme(s, {reiksme, 0, 0}, x, klaida)) return false;
   if (x >= 0 && x <= riba) return true;
   klaida.rusis = SkaitymoKlaida::kUzRibu;
-  klaida.reiksme = reiksme;
+  klaida.kuri = {reiksme, 0, 0};
   klaida.vieta = s.vieta;
   klaida.skaicius = x;
   return false;
@@ -128,44 +120,57 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
     klaida.rusis = SkaitymoKlaida::kUtf16;
     return false;
   }
+  PraleistiUtf8Zyme(s.sk);
   std::int32_t eil = 0;
   std::int32_t stulp = 0;
-  if (!Kiekis(s, SkaitymoKlaida::kEiluciuSkaicius, Cn, eil, klaida) ||
-      !Kiekis(s, SkaitymoKlaida::kStulpeliuSkaicius, Cm, stulp, klaida)) {
+  if (!Kiekis(s, Kuri::kEiluciuSkaicius, Cn, eil, klaida) ||
+      !Kiekis(s, Kuri::kStulpeliuSkaicius, Cm, stulp, klaida)) {
     return false;
   }
   for (std::int32_t i = 0; i < eil; ++i) {
     for (std::int32_t j = 0; j < stulp; ++j) {
-      if (!Reiksme(s, {SkaitymoKlaida::kElementas, i + 1, j + 1}, Mas[i][j],
-                   klaida)) {
+      if (!Reiksme(s, {Kuri::kElementas, i + 1, j + 1}, Mas[i][j], klaida)) {
         return false;
       }
     }
   }
+  // Text run on from the last value is taken as that value's, as it is for
+  // every other value: "4.5" fails whole, while "5-3" is 5 and one more
+  // value.
+  const int c = Ziureti(s.sk);
+  if (c != kPabaiga && !Tarpas(c)) {
+    std::int32_t kitas = 0;
+    if (!Reiksme(s, s.serijos_pradzia, kitas, klaida)) return false;
+    perteklius = s.vieta;
+  } else {
+    // Beyond that, what follows is only looked for, through at most
+    // kTarpuRiba bytes of white space; a read error there does not spoil
+    // what was read.
+    std::size_t tarpai = 0;
+    while (Tarpas(Ziureti(s.sk)) && tarpai++ < kTarpuRiba) Imti(s.sk);
+    if (Ziureti(s.sk) != kPabaiga && !Tarpas(Ziureti(s.sk))) {
+      perteklius = s.sk.v;
+    }
+  }
   n = eil;
   m = stulp;
-  // What follows the last value is not read, only looked for. A read error
-  // there does not spoil what was read.
-  while (Tarpas(Ziureti(s.sk))) Imti(s.sk);
-  if (Ziureti(s.sk) != kPabaiga) perteklius = s.sk.v;
   return true;
 }
 
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida) {
-  n = 0;
-  m = 0;
-  perteklius.reset();
-  klaida = SkaitymoKlaida{};
   ValytiSistemosKlaida();
   std::ifstream fd(Duom, std::ios::binary);
-  // A directory opens on some systems and fails at its first read: that too
-  // is a data file that cannot be opened.
-  if (!fd.is_open() || (fd.peek(), fd.bad())) {
+  const SistemosKlaida atidarymo_klaida = SistemosKlaidaDabar();
+  if (SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida)) return true;
+  if (!fd.is_open()) {
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
-    klaida.sistemos_klaida = SistemosKlaidaDabar();
-    return false;
+    klaida.sistemos_klaida = atidarymo_klaida;
+  } else if (klaida.rusis == SkaitymoKlaida::kNeperskaitomas &&
+             klaida.sistemos_klaida.klaidos_nr == EISDIR) {
+    // A directory opens on some systems and fails at its first read.
+    klaida.rusis = SkaitymoKlaida::kNeatidaromas;
   }
-  return SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida);
+  return false;
 }

@@ -1,13 +1,31 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <optional>
 #include <string>
 
 #include "matrix/matrix.h"
-#include "matrix/os_error.h"
-#include "matrix/scanner.h"
+#include "os/error.h"
+
+// A place in the data file: line and column, both counted from 1.
+struct Vieta {
+  std::int64_t eil = 1;
+  std::int64_t stulp = 1;
+};
+
+// The most bytes of the text found that a failure keeps, to be quoted.
+constexpr std::size_t kIlgiausiaIstrauka = 20;
+
+// Which value of the data file: the row count, the column count, or an
+// element with its row and column counted from 1.
+struct Kuri {
+  enum Reiksme { kEiluciuSkaicius, kStulpeliuSkaicius, kElementas };
+  Reiksme reiksme = kEiluciuSkaicius;
+  std::int32_t eilute = 0;
+  std::int32_t stulpelis = 0;
+};
 
 // Why the data file could not be read, and where.
 struct SkaitymoKlaida {
@@ -21,14 +39,9 @@ struct SkaitymoKlaida {
     kNetelpa,         // the value does not fit in 32 bits (rasta)
     kUzRibu,          // a count is outside 0..Cn or 0..Cm (skaicius)
   };
-  // Which value: the row count, the column count or an element.
-  enum Reiksme { kEiluciuSkaicius, kStulpeliuSkaicius, kElementas };
-
   Rusis rusis = kNera;
-  Reiksme reiksme = kEiluciuSkaicius;
-  std::int32_t eilute = 0;     // the element's row, counted from 1
-  std::int32_t stulpelis = 0;  // the element's column, counted from 1
-  Vieta vieta{};               // where the value (or its run) starts
+  Kuri kuri{};        // the value that failed
+  Vieta vieta{};      // where the value (or its run) starts
   std::string rasta;  // the text found, its first kIlgiausiaIstrauka bytes
   bool rasta_ilgesne = false;        // the text found goes on past those
   bool prilipes = false;             // the text runs on from the previous value
@@ -41,8 +54,11 @@ struct SkaitymoKlaida {
 // in any way. Values are read as formatted stream extraction reads decimal
 // integers: white space is skipped, then an optional sign and digits, and a
 // value ends where its digits end ("5-3" is 5 and -3). A UTF-8 byte order
-// mark at the start is skipped. Returns true on success; then, if more than
-// white space follows the last value read, perteklius says where it starts.
+// mark at the start is skipped. Text run on from the last value is read as
+// part of it, as for any value ("4.5" fails; "5-3" is 5 and one more value).
+// Returns true on success; then, if more than white space follows the last
+// value (looked for through at most 1 MiB of white space), perteklius says
+// where it starts.
 // On failure returns false, sets n = m = 0 and says in klaida what went
 // wrong: the file cannot be opened, a read failed, or which value is missing
 // or wrong and where.

@@ -42,9 +42,9 @@ void BaigtiSerija(Skeneris& sk) {
 }
 
 bool Utf16Zyme(Skeneris& sk) {
-  if (PrasidedaZyme(sk, "\xff\xfe", 2) || PrasidedaZyme(sk, "\xfe\xff", 2)) {
-    return true;
-  }
+  return PrasidedaZyme(sk, "\xff\xfe", 2) || PrasidedaZyme(sk, "\xfe\xff", 2);
+}
+
+void PraleistiUtf8Zyme(Skeneris& sk) {
   if (PrasidedaZyme(sk, "\xef\xbb\xbf", 3)) sk.pos = 3;
-  return false;
 }

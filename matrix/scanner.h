@@ -5,19 +5,11 @@
 #include <istream>
 #include <string>
 
-#include "matrix/os_error.h"
+#include "matrix/reader.h"
+#include "os/error.h"
 
 // The data file's bytes as the reader takes them: in fixed chunks, with the
 // place of the next byte and the run of non-white-space bytes taken last.
-
-// A place in the data file: line and column, both counted from 1.
-struct Vieta {
-  std::int64_t eil = 1;
-  std::int64_t stulp = 1;
-};
-
-// The most bytes of a run kept, to be quoted in a message.
-constexpr std::size_t kIlgiausiaIstrauka = 20;
 
 // What Ziureti returns at the end of the stream or after a read error.
 constexpr int kPabaiga = std::char_traits<char>::eof();
@@ -78,6 +70,10 @@ inline int Imti(Skeneris& sk) {
 // that an endless run ends too.
 void BaigtiSerija(Skeneris& sk);
 
-// Looks at the encoding mark at the start: skips UTF-8's, which takes no
-// column. Returns true for UTF-16's (such text cannot be read).
+// True when the text starts with UTF-16's byte order mark (such text
+// cannot be read).
 bool Utf16Zyme(Skeneris& sk);
+
+// Skips UTF-8's byte order mark at the start, if there is one; it takes no
+// column.
+void PraleistiUtf8Zyme(Skeneris& sk);

@@ -3,10 +3,9 @@
 #include <charconv>
 #include <sstream>
 #include <string>
-#include <utility>
 
 #include "matrix/average.h"
-#include "report/append.h"
+#include "report/section.h"
 
 void VidurkiuSkyrius(std::ostream& fr, const std::int32_t Mas[][Cm],
                      std::int32_t n, std::int32_t m) {
@@ -31,9 +30,9 @@ void VidurkiuSkyrius(std::ostream& fr, const std::int32_t Mas[][Cm],
   fr << '\n';
 }
 
-bool Vidurkiai(std::string Rez, const std::int32_t Mas[][Cm], std::int32_t n,
+bool Vidurkiai(Rankena fr, const std::int32_t Mas[][Cm], std::int32_t n,
                std::int32_t m, SistemosKlaida& klaida) {
-  std::ostringstream fr;
-  VidurkiuSkyrius(fr, Mas, n, m);
-  return PridetiIFaila(std::move(Rez), fr.str(), klaida);
+  std::ostringstream skyrius;
+  VidurkiuSkyrius(skyrius, Mas, n, m);
+  return IrasytiSkyriu(fr, skyrius, klaida);
 }

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "matrix/matrix.h"
-#include "matrix/os_error.h"
+#include "os/error.h"
+#include "os/file.h"
 
 // Writes the averages section: its title, then for each row in use
 // "Eilute nr. <i>: <average>." with the average in fixed notation with 2
@@ -16,7 +17,8 @@
 void VidurkiuSkyrius(std::ostream& fr, const std::int32_t Mas[][Cm],
                      std::int32_t n, std::int32_t m);
 
-// Appends the averages section to the file Rez. Returns false when the file
-// cannot be opened or written, with the error of the failed call in klaida.
-bool Vidurkiai(std::string Rez, const std::int32_t Mas[][Cm], std::int32_t n,
+// Writes the averages section to the open results file fr. Returns false
+// when it cannot be written whole, with the error in klaida (see
+// IrasytiSkyriu).
+bool Vidurkiai(Rankena fr, const std::int32_t Mas[][Cm], std::int32_t n,
                std::int32_t m, SistemosKlaida& klaida);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <fstream>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -64,19 +62,6 @@ TEST(Averages, LeavesTheStreamNumberFormatAsItWas) {
   fr.str("");
   fr << 1.5 << ' ' << 1.23456;
   EXPECT_EQ("1.5 1.23456", fr.str()) << "notation and precision restored";
-}
-
-TEST(Averages, ReportsAFileThatCannotBeWritten) {
-  std::int32_t Mas[Cn][Cm];
-  Mas[0][0] = 3;
-  SistemosKlaida klaida;
-  EXPECT_FALSE(Vidurkiai(::testing::TempDir(), Mas, 1, 1, klaida))
-      << "a directory";
-  EXPECT_EQ(EISDIR, klaida.klaidos_nr);
-  if (std::ifstream("/dev/full").good()) {
-    EXPECT_FALSE(Vidurkiai("/dev/full", Mas, 1, 1, klaida)) << "a full disk";
-    EXPECT_EQ(ENOSPC, klaida.klaidos_nr) << "the error of the failed write";
-  }
 }
 
 // A locale that writes numbers as Lithuanian does: 1 234,5.

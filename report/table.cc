@@ -5,7 +5,7 @@
 #include <sstream>
 #include <utility>
 
-#include "report/append.h"
+#include "report/section.h"
 
 namespace {
 
@@ -62,10 +62,10 @@ void Lentele(std::ostream& fr, std::string pavadinimas,
   fr << '\n';
 }
 
-bool Spausdinti(std::string Rez, std::string pavadinimas,
+bool Spausdinti(Rankena fr, std::string pavadinimas,
                 const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m,
                 SistemosKlaida& klaida) {
-  std::ostringstream fr;
-  Lentele(fr, std::move(pavadinimas), Mas, n, m);
-  return PridetiIFaila(std::move(Rez), fr.str(), klaida);
+  std::ostringstream skyrius;
+  Lentele(skyrius, std::move(pavadinimas), Mas, n, m);
+  return IrasytiSkyriu(fr, skyrius, klaida);
 }

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "matrix/matrix.h"
-#include "matrix/os_error.h"
+#include "os/error.h"
+#include "os/file.h"
 
 // The report is Windows-1257 text; every number stands right-aligned in a
 // field of 5 characters (a wider one is written whole and pushes the rest of
@@ -26,8 +27,8 @@ void Antraste(std::ostream& fr, std::string pavadinimas, std::int32_t m);
 void Lentele(std::ostream& fr, std::string pavadinimas,
              const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m);
 
-// Appends the table section to the file Rez. Returns false when the file
-// cannot be opened or written, with the error of the failed call in klaida.
-bool Spausdinti(std::string Rez, std::string pavadinimas,
+// Writes the table section to the open results file fr. Returns false when
+// it cannot be written whole, with the error in klaida (see IrasytiSkyriu).
+bool Spausdinti(Rankena fr, std::string pavadinimas,
                 const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m,
                 SistemosKlaida& klaida);

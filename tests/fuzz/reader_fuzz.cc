@@ -2,6 +2,7 @@
 // reader accepts them, the whole run's computations and report sections are
 // applied and the invariants that hold for every accepted input are checked.
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -29,8 +30,8 @@ void Tikrinti(bool salyga, const char* kas) {
 
 // The counts and elements as formatted extraction reads them, the rules the
 // reader keeps (after a UTF-8 byte order mark, which it skips), and whether
-// more than white space follows; false when extraction fails or a count is
-// out of range.
+// more than white space follows; false when extraction fails, a count is
+// out of range, or text run on from the last value is no value.
 bool Ekstrahuoti(std::string tekstas, std::vector<std::int32_t>& reiksmes,
                  bool& lieka) {
   if (tekstas.compare(0, 3, "\xef\xbb\xbf") == 0) tekstas.erase(0, 3);
@@ -43,6 +44,13 @@ bool Ekstrahuoti(std::string tekstas, std::vector<std::int32_t>& reiksmes,
     std::int32_t x = 0;
     if (!(is >> x)) return false;
     reiksmes.push_back(x);
+  }
+  // Text run on from the last value must be one more value ("5-3").
+  const int c = is.peek();
+  if (c != std::char_traits<char>::eof() && !std::isspace(c)) {
+    std::int32_t x = 0;
+    lieka = true;
+    return static_cast<bool>(is >> x);
   }
   lieka = !(is >> std::ws).eof();
   return true;

@@ -1,0 +1,122 @@
+#include "app/hints.h"
+
+#include <filesystem>
+
+#include "app/file_reason.h"
+#include "app/near_names.h"
+#include "app/utf8.h"
+
+namespace {
+
+bool Yra(const std::string& tekstas, const char* dalis) {
+  return tekstas.find(dalis) != std::string::npos;
+}
+
+}  // namespace
+
+std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
+  const std::string& t = k.rasta;
+  // En dash in UTF-8 and in Windows-1257, and the minus sign in UTF-8.
+  if (Yra(t, "\xe2\x80\x93") || Yra(t, "\x96") || Yra(t, "\xe2\x88\x92")) {
+    return " (tai brūkšnys, o ne minuso ženklas „-“: parašykite minusą)";
+  }
+  if (Yra(t, "\xc2\xa0") || Yra(t, "\xa0")) {
+    return " (jame yra nepertraukiamasis tarpas: pakeiskite jį paprastu "
+           "tarpu)";
+  }
+  if (Yra(t, ";")) {
+    return " (skaičiai atskirti kabliataškiais, kaip Excel įrašo CSV failą: "
+           "atskirkite juos tarpais)";
+  }
+  if (Yra(t, ",")) {
+    return " (skaičiai turi būti sveikieji ir atskirti tarpais, ne "
+           "kableliais)";
+  }
+  if (k.prilipes) return " (skaičiai turi būti sveikieji ir atskirti tarpais)";
+  return "";
+}
+
+// What may be done when the data file is not found: where the program runs,
+// and the files nearly of its name.
+std::string KurIeskoti(std::string Duom) {
+  const std::filesystem::path aplankas = Aplankas(Duom);
+  const std::string vardas = Utf8(std::filesystem::path(Duom).filename());
+  const std::string kamienas = Utf8(std::filesystem::path(vardas).stem());
+  std::string tekstas;
+  if (LaikinameAplanke(aplankas)) {
+    tekstas +=
+        " Programa paleista laikinajame aplanke, tikriausiai tiesiai iš ZIP "
+        "archyvo: pirma išskleiskite archyvą („Išskleisti viską...“, angl. "
+        "Extract All) ir paleiskite programą iš išskleisto aplanko.";
+  }
+  for (const PanasusVardas& kitas : PanasusVardai(aplankas, vardas)) {
+    tekstas += " Ten yra failas " + kitas.vardas;
+    switch (kitas.rusis) {
+      case PanasusVardas::kDuPletiniai:
+        tekstas +=
+            ": jo varde du plėtiniai (Windows paslepia paskutinįjį). "
+            "Pervadinkite jį į " +
+            vardas + "; jei plėtiniai paslėpti, rašykite tik " + kamienas + ".";
+        break;
+      case PanasusVardas::kKitosRaides:
+        tekstas += ": pervadinkite jį į " + vardas +
+                   " (didžiosios ir mažosios raidės čia skiriasi).";
+        break;
+      case PanasusVardas::kExcel:
+        tekstas +=
+            ": tai Excel darbaknygė, ne tekstas. Atidarykite ją Excel "
+            "programa ir įrašykite kaip tekstą: „Failas“, „Įrašyti "
+            "kaip“, failo tipas „Tekstas (atskirtas tabuliavimo "
+            "ženklais)“ (Text (Tab delimited)), vardas " +
+            kamienas + ".";
+        break;
+      case PanasusVardas::kKitasPletinys:
+        tekstas += ": pervadinkite jį į " + vardas +
+                   " (pirma įjunkite failų vardų plėtinių rodymą).";
+        break;
+    }
+  }
+  return tekstas;
+}
+
+std::string KodasIrTekstas(const SistemosKlaida& k) {
+  if (SistemosKodas(k) == 0) return "";
+  return " (kodas " + std::to_string(SistemosKodas(k)) + ": " +
+         SistemosTekstas(k) + ")";
+}
+
+std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k) {
+  switch (p) {
+    case FailoPriezastis::kAplankas:
+      return "tai aplankas";
+    case FailoPriezastis::kNerastas:
+      return "aplanko, kuriame turi būti failas, nėra (gal tai nuoroda į "
+             "ištrintą aplanką?)";
+    case FailoPriezastis::kDarboAplankasIstrintas:
+      return "aplankas, kuriame programa paleista, ištrintas";
+    case FailoPriezastis::kNeAplankas:
+      return "dalis kelio iki failo yra ne aplankas";
+    case FailoPriezastis::kNuoroduCiklas:
+      return "simbolinės nuorodos sudaro ratą";
+    case FailoPriezastis::kAtidarytasKitur:
+      return "failas atidarytas kitoje programoje (pvz., Excel ar Word), kuri "
+             "jo neužleidžia: uždarykite jį ten ir paleiskite šią programą dar "
+             "kartą";
+    case FailoPriezastis::kTikSkaitymui:
+      return "failas pažymėtas „Tik skaitymui“ (Read-only): spustelėkite jį "
+             "dešiniuoju pelės klavišu, pasirinkite „Ypatybės“ (Properties), "
+             "nuimkite žymę „Tik skaitymui“ ir spustelėkite „Gerai“";
+    case FailoPriezastis::kNeraLeidimo:
+      return rasymas ? "neturite teisės rašyti į šį failą ar aplanką: "
+                       "perkelkite programą ir Masyvas.txt į savo aplanką, "
+                       "pvz., Dokumentai ar Darbalaukis"
+                     : "neturite teisės jo skaityti";
+    case FailoPriezastis::kDiskasPilnas:
+      return "diske nebėra vietos";
+    case FailoPriezastis::kPerDidelis:
+      return "failas per didelis (viršyta leistino failo dydžio riba)";
+    case FailoPriezastis::kKita:
+      break;
+  }
+  return "kita sistemos klaida" + KodasIrTekstas(k);
+}

@@ -1,0 +1,58 @@
+#include "app/results_file.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// How long and how often a run waits for another to let the file go.
+constexpr int kBandymai = 20;
+constexpr std::chrono::milliseconds kPauze(50);
+
+Uzemimas Tikrinti(const std::string& Duom, RezultatuFailas& failas,
+                  SistemosKlaida& klaida) {
+  if (TasPatsFailas(failas.fr, Duom)) return Uzemimas::kTasPatsFailas;
+  Ypatybes y{};
+  if (!Ypatybiu(failas.fr, y, klaida)) return Uzemimas::kKlaida;
+  if (y.rusis == Ypatybes::kKanalas) return Uzemimas::kKanalas;
+  failas.paprastas = y.rusis == Ypatybes::kFailas;
+  if (failas.paprastas && y.nuorodos > 1) return Uzemimas::kKitiVardai;
+  for (int k = 0;; ++k) {
+    const Uzraktas u = Uzrakinti(failas.fr);
+    if (u != Uzraktas::kUzimtas) break;
+    if (k == kBandymai) return Uzemimas::kUzimtas;
+    std::this_thread::sleep_for(kPauze);
+  }
+  if (failas.paprastas && !Tustinti(failas.fr, klaida)) {
+    return Uzemimas::kKlaida;
+  }
+  return Uzemimas::kGerai;
+}
+
+}  // namespace
+
+Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
+                RezultatuFailas& failas, SistemosKlaida& klaida) {
+  switch (AtidarytiRasymui(Rez, failas.fr, klaida)) {
+    case Atidarymas::kAtidarytas:
+      break;
+    case Atidarymas::kSvetimaNuoroda:
+      return Uzemimas::kSvetimaNuoroda;
+    case Atidarymas::kKlaida:
+      return Uzemimas::kKlaida;
+  }
+  const Uzemimas u = Tikrinti(Duom, failas, klaida);
+  if (u != Uzemimas::kGerai) Paleisti(failas);
+  return u;
+}
+
+bool TebeVadinamas(const std::string& Rez, const RezultatuFailas& failas) {
+  return TasPatsFailas(failas.fr, Rez);
+}
+
+bool Isvalyti(const RezultatuFailas& failas) {
+  SistemosKlaida ignoruojama;
+  return !failas.paprastas || Tustinti(failas.fr, ignoruojama);
+}
+
+void Paleisti(RezultatuFailas& failas) { Uzdaryti(failas.fr); }

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "os/error.h"
+
+// A file held open for writing, through the platform's own calls.
+
+// The open file: a file descriptor, or a Windows HANDLE.
+struct Rankena {
+  std::intptr_t reiksme = -1;
+};
+
+enum class Atidarymas {
+  kAtidarytas,
+  kSvetimaNuoroda,  // a symbolic link owned by another user: not followed
+  kKlaida,          // see klaida
+};
+
+// Opens the file vardas for writing, creating it when the name is free; a
+// symbolic link is followed only when the running user owns it, and a link
+// to a missing file creates nothing. Never waits for another process: a
+// pipe without a reader fails at once. On kAtidarytas, fr holds the file.
+Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
+                            SistemosKlaida& klaida);
+
+// What the held file is.
+struct Ypatybes {
+  enum Rusis { kFailas, kKanalas, kKita } rusis;  // regular, pipe, device
+  unsigned long nuorodos;  // how many names (hard links) the file has
+};
+
+// Fills y for the held file. Returns false, with the error in klaida, when
+// the system cannot tell.
+bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida);
+
+// True when the name vardas, its links followed, names the held file.
+bool TasPatsFailas(Rankena fr, const std::string& vardas);
+
+enum class Uzraktas {
+  kGerai,
+  kUzimtas,    // another open file holds the lock
+  kNepalaiko,  // the file system gives no locks (another error)
+};
+
+// Takes an exclusive lock on the whole held file, without waiting. The lock
+// goes with the file when it is closed.
+Uzraktas Uzrakinti(Rankena fr);
+
+// Empties the held file; the next write goes to its start. Returns false,
+// with the error in klaida, when that fails.
+bool Tustinti(Rankena fr, SistemosKlaida& klaida);
+
+// Writes tekstas whole to the held file, each '\n' as the platform's line
+// end (CR LF on Windows). Returns false, with the error in klaida, when a
+// write fails or writes nothing.
+bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida);
+
+// Closes the held file; fr then holds none.
+void Uzdaryti(Rankena& fr);

@@ -1,0 +1,112 @@
+#include <windows.h>
+
+#include "os/file.h"
+
+namespace {
+
+HANDLE H(Rankena fr) { return reinterpret_cast<HANDLE>(fr.reiksme); }
+
+SistemosKlaida WindowsKlaida() {
+  SistemosKlaida klaida;
+  klaida.windows_kodas = GetLastError();
+  return klaida;
+}
+
+}  // namespace
+
+Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
+                            SistemosKlaida& klaida) {
+  // Shared for writing too, so that another run opens the file and then
+  // finds it locked, and for deleting, so that it can be renamed meanwhile.
+  const HANDLE h =
+      CreateFileA(vardas.c_str(), GENERIC_WRITE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    klaida = WindowsKlaida();
+    return Atidarymas::kKlaida;
+  }
+  fr.reiksme = reinterpret_cast<std::intptr_t>(h);
+  return Atidarymas::kAtidarytas;
+}
+
+bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
+  const DWORD rusis = GetFileType(H(fr));
+  y.rusis = rusis == FILE_TYPE_DISK   ? Ypatybes::kFailas
+            : rusis == FILE_TYPE_PIPE ? Ypatybes::kKanalas
+                                      : Ypatybes::kKita;
+  y.nuorodos = 1;
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (y.rusis != Ypatybes::kFailas) return true;
+  if (!GetFileInformationByHandle(H(fr), &info)) {
+    klaida = WindowsKlaida();
+    return false;
+  }
+  y.nuorodos = info.nNumberOfLinks;
+  return true;
+}
+
+bool TasPatsFailas(Rankena fr, const std::string& vardas) {
+  const HANDLE kitas = CreateFileA(
+      vardas.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (kitas == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION a{};
+  BY_HANDLE_FILE_INFORMATION b{};
+  const bool tas_pats = GetFileInformationByHandle(H(fr), &a) &&
+                        GetFileInformationByHandle(kitas, &b) &&
+                        a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+                        a.nFileIndexHigh == b.nFileIndexHigh &&
+                        a.nFileIndexLow == b.nFileIndexLow;
+  CloseHandle(kitas);
+  return tas_pats;
+}
+
+Uzraktas Uzrakinti(Rankena fr) {
+  OVERLAPPED nuo_pradzios{};
+  if (LockFileEx(H(fr), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
+                 MAXDWORD, MAXDWORD, &nuo_pradzios)) {
+    return Uzraktas::kGerai;
+  }
+  return GetLastError() == ERROR_LOCK_VIOLATION ? Uzraktas::kUzimtas
+                                                : Uzraktas::kNepalaiko;
+}
+
+bool Tustinti(Rankena fr, SistemosKlaida& klaida) {
+  LARGE_INTEGER pradzia{};
+  if (SetFilePointerEx(H(fr), pradzia, nullptr, FILE_BEGIN) &&
+      SetEndOfFile(H(fr))) {
+    return true;
+  }
+  klaida = WindowsKlaida();
+  return false;
+}
+
+bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
+  std::string eilutes;
+  eilutes.reserve(tekstas.size() + tekstas.size() / 8);
+  for (const char c : tekstas) {
+    if (c == '\n') eilutes += '\r';
+    eilutes += c;
+  }
+  for (std::size_t k = 0; k < eilutes.size();) {
+    DWORD parasyta = 0;
+    SetLastError(0);
+    const bool gerai =
+        WriteFile(H(fr), eilutes.data() + k,
+                  static_cast<DWORD>(eilutes.size() - k), &parasyta, nullptr);
+    if (!gerai || parasyta == 0) {
+      klaida = WindowsKlaida();
+      // A write that takes nothing without an error: the disk is full.
+      if (gerai) klaida.windows_kodas = ERROR_DISK_FULL;
+      return false;
+    }
+    k += parasyta;
+  }
+  return true;
+}
+
+void Uzdaryti(Rankena& fr) {
+  if (fr.reiksme != -1) CloseHandle(H(fr));
+  fr.reiksme = -1;
+}

@@ -1,0 +1,10 @@
+#include "report/section.h"
+
+bool IrasytiSkyriu(Rankena fr, const std::ostringstream& skyrius,
+                   SistemosKlaida& klaida) {
+  if (!skyrius) {
+    klaida = SistemosKlaida{ENOMEM, 0};
+    return false;
+  }
+  return Rasyti(fr, skyrius.str(), klaida);
+}
