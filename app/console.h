@@ -9,3 +9,7 @@
 // control characters and invalid bytes as \xNN; elsewhere (a redirected
 // stream on Windows, the C locale) in its ASCII form (Ascii).
 void Pranesti(const std::string& eilute);
+
+// Writes a ready-made line (UTF-8, and its ASCII form) as Pranesti would,
+// without taking memory: for when there is none left.
+void PranestiTiesiai(const char* eilute, const char* ascii);

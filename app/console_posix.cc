@@ -33,3 +33,7 @@ std::string Utf8SuKodais(const std::string& tekstas) {
 void Pranesti(const std::string& eilute) {
   std::cerr << (Utf8Lokale() ? Utf8SuKodais(eilute) : Ascii(eilute)) << '\n';
 }
+
+void PranestiTiesiai(const char* eilute, const char* ascii) {
+  std::cerr << (Utf8Lokale() ? eilute : ascii) << '\n';
+}

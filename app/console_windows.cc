@@ -27,3 +27,19 @@ void Pranesti(const std::string& eilute) {
   WriteConsoleW(klaidos, platus.data(), static_cast<DWORD>(platus.size()),
                 &parasyta, nullptr);
 }
+
+void PranestiTiesiai(const char* eilute, const char* ascii) {
+  const HANDLE klaidos = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD rezimas = 0;
+  wchar_t platus[512];
+  const int ilgis = MultiByteToWideChar(CP_UTF8, 0, eilute, -1, platus, 512);
+  if (ilgis <= 1 || klaidos == nullptr || klaidos == INVALID_HANDLE_VALUE ||
+      !GetConsoleMode(klaidos, &rezimas)) {
+    std::cerr << ascii << '\n';
+    return;
+  }
+  platus[ilgis - 1] = L'\n';
+  std::cerr.flush();
+  DWORD parasyta = 0;
+  WriteConsoleW(klaidos, platus, static_cast<DWORD>(ilgis), &parasyta, nullptr);
+}

@@ -15,8 +15,9 @@ namespace {
 FailoPriezastis Nerastas() {
   std::error_code ec;
   static_cast<void>(fs::current_path(ec));
-  return ec ? FailoPriezastis::kDarboAplankasIstrintas
-            : FailoPriezastis::kNerastas;
+  return ec == std::errc::no_such_file_or_directory
+             ? FailoPriezastis::kDarboAplankasIstrintas
+             : FailoPriezastis::kNerastas;
 }
 
 #ifdef _WIN32

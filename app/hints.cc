@@ -90,8 +90,7 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k) {
     case FailoPriezastis::kAplankas:
       return "tai aplankas";
     case FailoPriezastis::kNerastas:
-      return "aplanko, kuriame turi būti failas, nėra (gal tai nuoroda į "
-             "ištrintą aplanką?)";
+      return "tai nuoroda į failą ar aplanką, kurio nėra";
     case FailoPriezastis::kDarboAplankasIstrintas:
       return "aplankas, kuriame programa paleista, ištrintas";
     case FailoPriezastis::kNeAplankas:

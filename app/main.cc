@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdint>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -63,23 +64,20 @@ bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
 }
 
 // Takes and empties the results file, writes the report and checks that the
-// results file's name still names the file written. Returns false with the
-// message in klaida when the run fails.
-bool Vykdyti(std::string& klaida, std::string& ispejimas) {
-  RezultatuFailas failas;
+// results file's name still names the file written, which stays held.
+// Returns false with the message in klaida when the run fails.
+bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
+             std::string& ispejimas) {
   SistemosKlaida atidarymo_klaida;
   const Uzemimas u = Uzimti(Rez, Duom, failas, atidarymo_klaida);
   if (u != Uzemimas::kGerai) {
     klaida = UzemimoPranesimas(u, Rez, Duom, atidarymo_klaida);
     return false;
   }
-  bool gerai = Ataskaita(failas, klaida, ispejimas);
-  if (gerai && !TebeVadinamas(Rez, failas)) {
-    klaida = PakeistasPranesimas(Rez);
-    gerai = false;
-  }
-  Paleisti(failas);
-  return gerai;
+  if (!Ataskaita(failas, klaida, ispejimas)) return false;
+  if (TebeVadinamas(Rez, failas)) return true;
+  klaida = PakeistasPranesimas(Rez);
+  return false;
 }
 
 }  // namespace
@@ -92,16 +90,27 @@ int main() {
   // of the signal ending the program without a word.
   static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
 #endif
-  std::string klaida;
-  std::string ispejimas;
-  const bool gerai = Vykdyti(klaida, ispejimas);
-  if (gerai) {
-    std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
-    if (!ispejimas.empty()) Pranesti(ispejimas);
-    if (!UzrasuKnygeleRodysRaides()) Pranesti(KoduotesPastaba(Rez));
-  } else {
-    Pranesti(KlaidosEilute(klaida));
+  // Held until the run has said how it ended: out of memory before that,
+  // the report is emptied.
+  RezultatuFailas failas;
+  bool gerai = false;
+  try {
+    std::string klaida;
+    std::string ispejimas;
+    gerai = Vykdyti(failas, klaida, ispejimas);
+    if (gerai) {
+      std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
+      if (!ispejimas.empty()) Pranesti(ispejimas);
+      if (!UzrasuKnygeleRodysRaides()) Pranesti(KoduotesPastaba(Rez));
+    } else {
+      Pranesti(KlaidosEilute(klaida));
+    }
+  } catch (const std::bad_alloc&) {
+    gerai = false;
+    Isvalyti(failas);
+    PranestiTiesiai(kTrukstaAtminties, kTrukstaAtmintiesAscii);
   }
+  Paleisti(failas);
   Pauze();
   return gerai ? 0 : 1;
 }

@@ -75,6 +75,10 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
       return "nepavyko atidaryti duomenų failo " + vardas + Aplanke(Duom) +
              ": " + Zodziais(p, false, klaida.sistemos_klaida) + ".";
     }
+    case SkaitymoKlaida::kNiekasNeraso:
+      return "duomenų failas " + vardas + Aplanke(Duom) +
+             " yra kanalas (FIFO), į kurį per " +
+             std::to_string(kKanaloLaukimas) + " s niekas nieko neįrašė.";
     case SkaitymoKlaida::kNeperskaitomas:
       return "nepavyko perskaityti duomenų failo " + vardas + " iki galo" +
              KodasIrTekstas(klaida.sistemos_klaida) + ".";
@@ -174,6 +178,13 @@ std::string KoduotesPastaba(std::string Rez) {
          "keistus ženklus vietoj lietuviškų raidžių, skaitykite SKAITYKITE.txt "
          "skyrių „KAIP ATIDARYTI ATASKAITĄ“.";
 }
+
+const char kTrukstaAtminties[] =
+    "Klaida: programai trūksta atminties; uždarykite kitas programas ir "
+    "paleiskite ją dar kartą.";
+const char kTrukstaAtmintiesAscii[] =
+    "Klaida: programai truksta atminties; uzdarykite kitas programas ir "
+    "paleiskite ja dar karta.";
 
 std::string SekmesPranesimas(std::string Rez) {
   return "Rezultatu ieskokite faile: " + Rez + ".";

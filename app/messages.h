@@ -39,5 +39,10 @@ std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
 // whose programs take another code page by default.
 std::string KoduotesPastaba(std::string Rez);
 
+// The line that says the run ran out of memory, ready made, and its ASCII
+// form.
+extern const char kTrukstaAtminties[];
+extern const char kTrukstaAtmintiesAscii[];
+
 // The line that ends a successful run: plain ASCII.
 std::string SekmesPranesimas(std::string Rez);

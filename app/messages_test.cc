@@ -217,7 +217,7 @@ TEST(Messages, NameTheReasonTheSystemGave) {
       {rezultatai(aplankas, EACCES), ": tai aplankas."},
       {rezultatai("Rezultatai.txt", EFBIG), ": failas per didelis ("},
       {rezultatai("Rezultatai.txt", ENOENT),
-       ": aplanko, kuriame turi buti failas, nera ("},
+       ": tai nuoroda i faila ar aplanka, kurio nera."},
       {Ascii(NeirasytaPranesimas("Rezultatai.txt", sistema(EIO), false)),
        "; isvalyti jo irgi nepavyko, tad jame liko nepilna ataskaita."},
   };

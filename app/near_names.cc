@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/utf8.h"
+#include "os/file.h"
 
 namespace fs = std::filesystem;
 
@@ -22,7 +23,7 @@ bool Prasideda(const std::string& s, const std::string& pradzia) {
 
 // A program, such as this one beside its data (masyvas.exe, or masyvas with
 // the permission to run it), or a shortcut: never the data file misnamed.
-bool Programa(const fs::directory_entry& failas, const std::string& maz) {
+bool Programa(const FailasAplanke& f, const std::string& maz) {
   for (const char* pletinys :
        {".exe", ".com", ".bat", ".cmd", ".dll", ".lnk"}) {
     const std::string p = pletinys;
@@ -31,10 +32,7 @@ bool Programa(const fs::directory_entry& failas, const std::string& maz) {
       return true;
     }
   }
-  std::error_code ec;
-  const fs::perms leidimai = failas.status(ec).permissions();
-  return !ec && maz.find('.') == std::string::npos &&
-         (leidimai & fs::perms::owner_exec) != fs::perms::none;
+  return f.vykdomas && maz.find('.') == std::string::npos;
 }
 
 }  // namespace
@@ -50,26 +48,21 @@ std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
   const std::string ieskomas = Mazosiomis(vardas);
   const std::string kamienas = Mazosiomis(fs::path(vardas).stem().string());
   std::vector<PanasusVardas> rasta;
-  std::error_code ec;
-  for (fs::directory_iterator it(aplankas, ec), pabaiga; !ec && it != pabaiga;
-       it.increment(ec)) {
-    std::error_code rusies_klaida;
-    if (!it->is_regular_file(rusies_klaida)) continue;
-    const std::string kitas = Utf8(it->path().filename());
-    const std::string kitas_maz = Mazosiomis(kitas);
-    if (kitas == vardas) continue;
+  for (const FailasAplanke& f : FailaiAplanke(Utf8(aplankas))) {
+    const std::string kitas_maz = Mazosiomis(f.vardas);
+    if (!f.paprastas || f.vardas == vardas) continue;
     if (kitas_maz == ieskomas + ".txt") {
-      rasta.push_back({kitas, PanasusVardas::kDuPletiniai});
+      rasta.push_back({f.vardas, PanasusVardas::kDuPletiniai});
     } else if (kitas_maz == ieskomas) {
-      rasta.push_back({kitas, PanasusVardas::kKitosRaides});
+      rasta.push_back({f.vardas, PanasusVardas::kKitosRaides});
     } else if (kitas_maz == kamienas + ".xlsx" ||
                kitas_maz == kamienas + ".xls" ||
                kitas_maz == kamienas + ".xlsm") {
-      rasta.push_back({kitas, PanasusVardas::kExcel});
+      rasta.push_back({f.vardas, PanasusVardas::kExcel});
     } else if ((kitas_maz == kamienas ||
                 Prasideda(kitas_maz, kamienas + ".")) &&
-               !Programa(*it, kitas_maz)) {
-      rasta.push_back({kitas, PanasusVardas::kKitasPletinys});
+               !Programa(f, kitas_maz)) {
+      rasta.push_back({f.vardas, PanasusVardas::kKitasPletinys});
     }
   }
   std::sort(rasta.begin(), rasta.end(),

@@ -38,11 +38,17 @@ Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
       break;
     case Atidarymas::kSvetimaNuoroda:
       return Uzemimas::kSvetimaNuoroda;
+    case Atidarymas::kKanalas:
+      return Uzemimas::kKanalas;
     case Atidarymas::kKlaida:
       return Uzemimas::kKlaida;
   }
   const Uzemimas u = Tikrinti(Duom, failas, klaida);
-  if (u != Uzemimas::kGerai) Paleisti(failas);
+  if (u != Uzemimas::kGerai) {
+    Paleisti(failas);
+  } else if (failas.paprastas) {
+    SaugotiNuoNutraukimo(failas.fr);
+  }
   return u;
 }
 
@@ -55,4 +61,7 @@ bool Isvalyti(const RezultatuFailas& failas) {
   return !failas.paprastas || Tustinti(failas.fr, ignoruojama);
 }
 
-void Paleisti(RezultatuFailas& failas) { Uzdaryti(failas.fr); }
+void Paleisti(RezultatuFailas& failas) {
+  Nebesaugoti();
+  Uzdaryti(failas.fr);
+}

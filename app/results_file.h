@@ -26,9 +26,10 @@ enum class Uzemimas {
 // Opens the results file Rez, creating it when the name is free, makes sure
 // that it is not the data file Duom under another name or link, locks it for
 // this run (waiting about a second while another holds the lock; where the
-// system gives no locks, going on without one) and empties it. On any result
-// but kGerai the file is let go; on kKlaida, klaida holds the error of the
-// failed call.
+// system gives no locks, going on without one) and empties it. Until it is
+// let go, a signal that ends the program empties it first (see
+// SaugotiNuoNutraukimo). On any result but kGerai the file is let go; on
+// kKlaida, klaida holds the error of the failed call.
 Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
                 RezultatuFailas& failas, SistemosKlaida& klaida);
 
@@ -36,7 +37,7 @@ Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
 bool TebeVadinamas(const std::string& Rez, const RezultatuFailas& failas);
 
 // Empties the held file again, after a write failed part-way. Returns false
-// when even that fails.
+// when even that fails; true when no regular file is held.
 bool Isvalyti(const RezultatuFailas& failas);
 
 // Lets the file go, for the next run.

@@ -1,5 +1,7 @@
 #include "app/utf8.h"
 
+#include <system_error>
+
 std::size_t Utf8Simbolis(const std::string& tekstas, std::size_t k) {
   const auto baitas = [&tekstas](std::size_t i) {
     return static_cast<unsigned char>(tekstas[i]);
@@ -42,7 +44,7 @@ std::string BaitoKodas(unsigned char c) {
 std::string Utf8(const std::filesystem::path& kelias) {
   try {
     return kelias.u8string();
-  } catch (...) {
+  } catch (const std::system_error&) {
     return "?";
   }
 }

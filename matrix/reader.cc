@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "matrix/scanner.h"
+#include "os/file.h"
 
 namespace {
 
@@ -160,11 +161,20 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida) {
+  KanaloGalai galai;
+  const bool rasoma = LauktiKanalo(Duom, kKanaloLaukimas, galai);
+  std::ifstream fd;
   ValytiSistemosKlaida();
-  std::ifstream fd(Duom, std::ios::binary);
+  if (rasoma) fd.open(Duom, std::ios::binary);
   const SistemosKlaida atidarymo_klaida = SistemosKlaidaDabar();
+  Uzdaryti(galai.rasymo);
+  Uzdaryti(galai.skaitymo);
+  // A stream that is not open reads as an empty file: the failure is then
+  // told for what it is.
   if (SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida)) return true;
-  if (!fd.is_open()) {
+  if (!rasoma) {
+    klaida.rusis = SkaitymoKlaida::kNiekasNeraso;
+  } else if (!fd.is_open()) {
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
     klaida.sistemos_klaida = atidarymo_klaida;
   } else if (klaida.rusis == SkaitymoKlaida::kNeperskaitomas &&

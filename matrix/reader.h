@@ -18,6 +18,10 @@ struct Vieta {
 // The most bytes of the text found that a failure keeps, to be quoted.
 constexpr std::size_t kIlgiausiaIstrauka = 20;
 
+// How long the reader waits for something to write into a data file that
+// is a pipe.
+constexpr int kKanaloLaukimas = 5;
+
 // Which value of the data file: the row count, the column count, or an
 // element with its row and column counted from 1.
 struct Kuri {
@@ -32,6 +36,7 @@ struct SkaitymoKlaida {
   enum Rusis {
     kNera,            // no failure
     kNeatidaromas,    // the file cannot be opened (sistemos_klaida)
+    kNiekasNeraso,    // a pipe that nothing wrote into in time
     kNeperskaitomas,  // a read failed part-way (sistemos_klaida)
     kUtf16,           // the text is UTF-16
     kBaigesi,         // the file ends where the value should be
@@ -59,9 +64,11 @@ struct SkaitymoKlaida {
 // Returns true on success; then, if more than white space follows the last
 // value (looked for through at most 1 MiB of white space), perteklius says
 // where it starts.
-// On failure returns false, sets n = m = 0 and says in klaida what went
-// wrong: the file cannot be opened, a read failed, or which value is missing
-// or wrong and where.
+// A data file that is a pipe (FIFO) is read once something writes into it,
+// within kKanaloLaukimas seconds. On failure returns false, sets n = m = 0
+// and says in klaida what went wrong: the file cannot be opened, nothing
+// wrote into the pipe, a read failed, or which value is missing or wrong and
+// where.
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "os/error.h"
 
@@ -15,13 +16,15 @@ struct Rankena {
 enum class Atidarymas {
   kAtidarytas,
   kSvetimaNuoroda,  // a symbolic link owned by another user: not followed
+  kKanalas,         // a pipe (FIFO) that nothing reads: not opened
   kKlaida,          // see klaida
 };
 
 // Opens the file vardas for writing, creating it when the name is free; a
 // symbolic link is followed only when the running user owns it, and a link
 // to a missing file creates nothing. Never waits for another process: a
-// pipe without a reader fails at once. On kAtidarytas, fr holds the file.
+// pipe without a reader gives kKanalas at once. On kAtidarytas, fr holds
+// the file.
 Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
                             SistemosKlaida& klaida);
 
@@ -59,3 +62,36 @@ bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida);
 
 // Closes the held file; fr then holds none.
 void Uzdaryti(Rankena& fr);
+
+// Until Nebesaugoti, whatever would end the program at once (a signal whose
+// default action ends it; on Windows Ctrl-C, Ctrl-Break or the console
+// window closed) first empties the held regular file fr, then ends the
+// program as it would have. Only async-signal-safe calls run then.
+void SaugotiNuoNutraukimo(Rankena fr);
+void Nebesaugoti();
+
+// Both ends of a pipe, held while the data file is opened.
+struct KanaloGalai {
+  Rankena skaitymo;
+  Rankena rasymo;
+};
+
+// When vardas names a pipe (FIFO), waits up to sekundes for something to be
+// written into it; once it is, holds both its ends in galai, so that an open
+// of vardas for reading does not wait, and returns true. Returns false when
+// nothing was written in time. For anything else returns true at once and
+// holds nothing. Close galai's ends (Uzdaryti) once the file is open.
+bool LauktiKanalo(const std::string& vardas, int sekundes, KanaloGalai& galai);
+
+// A file in a folder: its name (UTF-8), whether it is a regular file (its
+// links followed), and whether its owner may run it (POSIX).
+struct FailasAplanke {
+  std::string vardas;
+  bool paprastas;
+  bool vykdomas;
+};
+
+// The files in the folder aplankas (a UTF-8 path), in no order; what was
+// read so far when the folder cannot be read on. Throws std::bad_alloc when
+// memory runs out.
+std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas);

@@ -1,8 +1,14 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <new>
+
+#include "os/ending_signals.h"
 #include "os/file.h"
 
 namespace {
@@ -37,7 +43,11 @@ Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
   }
   if (fd < 0) {
     klaida = SistemosKlaidaDabar();
-    return Atidarymas::kKlaida;
+    struct stat st {};
+    return klaida.klaidos_nr == ENXIO && stat(vardas.c_str(), &st) == 0 &&
+                   S_ISFIFO(st.st_mode)
+               ? Atidarymas::kKanalas
+               : Atidarymas::kKlaida;
   }
   fr.reiksme = fd;
   return Atidarymas::kAtidarytas;
@@ -102,4 +112,74 @@ bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
 void Uzdaryti(Rankena& fr) {
   if (fr.reiksme >= 0) close(Fd(fr));
   fr.reiksme = -1;
+}
+
+namespace {
+
+// The file that the handler empties.
+volatile sig_atomic_t saugomas = -1;
+
+extern "C" void IsvalytiIrBaigti(int signalas) {
+  if (saugomas >= 0) static_cast<void>(ftruncate(saugomas, 0));
+  static_cast<void>(signal(signalas, SIG_DFL));
+  // Blocked while this handler runs: delivered, by default, when it returns.
+  static_cast<void>(raise(signalas));
+}
+
+}  // namespace
+
+void SaugotiNuoNutraukimo(Rankena fr) {
+  saugomas = Fd(fr);
+  PerimtiBaigiancius(IsvalytiIrBaigti);
+}
+
+void Nebesaugoti() {
+  GrazintiBaigiancius();
+  saugomas = -1;
+}
+
+bool LauktiKanalo(const std::string& vardas, int sekundes, KanaloGalai& galai) {
+  struct stat st {};
+  if (stat(vardas.c_str(), &st) != 0 || !S_ISFIFO(st.st_mode)) return true;
+  // A reading end opened without waiting; poll tells when data comes.
+  const int r = open(vardas.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (r < 0) return true;  // the open that follows says why
+  galai.skaitymo.reiksme = r;
+  pollfd laukti{r, POLLIN, 0};
+  int kiek = 0;
+  do {
+    kiek = poll(&laukti, 1, sekundes * 1000);
+  } while (kiek < 0 && errno == EINTR);
+  if (kiek != 1) {
+    Uzdaryti(galai.skaitymo);
+    return false;
+  }
+  // A writing end of its own, so that the reading open finds a writer even
+  // when the one that wrote has gone.
+  galai.rasymo.reiksme =
+      open(vardas.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  return true;
+}
+
+std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
+  std::vector<FailasAplanke> failai;
+  errno = 0;
+  DIR* katalogas = opendir(aplankas.c_str());
+  if (katalogas == nullptr) {
+    if (errno == ENOMEM) throw std::bad_alloc();
+    return failai;
+  }
+  try {
+    while (const dirent* irasas = readdir(katalogas)) {
+      struct stat st {};
+      if (fstatat(dirfd(katalogas), irasas->d_name, &st, 0) != 0) continue;
+      failai.push_back(
+          {irasas->d_name, S_ISREG(st.st_mode), (st.st_mode & S_IXUSR) != 0});
+    }
+  } catch (...) {
+    closedir(katalogas);
+    throw;
+  }
+  closedir(katalogas);
+  return failai;
 }
