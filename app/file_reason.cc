@@ -7,6 +7,12 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
+#ifdef __linux__
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -18,6 +24,25 @@ FailoPriezastis Nerastas() {
   return ec == std::errc::no_such_file_or_directory
              ? FailoPriezastis::kDarboAplankasIstrintas
              : FailoPriezastis::kNerastas;
+}
+
+// What EPERM means: on Linux, a file marked immutable or append-only.
+FailoPriezastis BeLeidimo(const std::string& vardas) {
+#ifdef __linux__
+  const int fd = open(vardas.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  int pozymiai = 0;
+  const bool yra = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &pozymiai) == 0;
+  if (fd >= 0) close(fd);
+  if (yra && (pozymiai & FS_IMMUTABLE_FL) != 0) {
+    return FailoPriezastis::kNekeiciamas;
+  }
+  if (yra && (pozymiai & FS_APPEND_FL) != 0) {
+    return FailoPriezastis::kTikPapildomas;
+  }
+#else
+  static_cast<void>(vardas);
+#endif
+  return FailoPriezastis::kNeraLeidimo;
 }
 
 #ifdef _WIN32
@@ -65,8 +90,9 @@ FailoPriezastis Priezastis(std::string vardas, bool rasymas,
       return FailoPriezastis::kNeAplankas;
     case ELOOP:
       return FailoPriezastis::kNuoroduCiklas;
-    case EACCES:
     case EPERM:
+      return BeLeidimo(vardas);
+    case EACCES:
     case EROFS:
       return FailoPriezastis::kNeraLeidimo;
     case ENOSPC:

@@ -13,6 +13,8 @@ enum class FailoPriezastis {
   kNuoroduCiklas,           // a loop of symbolic links
   kAtidarytasKitur,         // another program holds the file open (Windows)
   kTikSkaitymui,            // the file is marked read-only (Windows)
+  kNekeiciamas,             // marked immutable (Linux: chattr +i)
+  kTikPapildomas,           // marked append-only (Linux: chattr +a)
   kNeraLeidimo,             // no permission, or a read-only file system
   kDiskasPilnas,            // no space left, or the user's quota is used up
   kPerDidelis,              // the file would pass the file size limit

@@ -105,6 +105,12 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k) {
       return "failas pažymėtas „Tik skaitymui“ (Read-only): spustelėkite jį "
              "dešiniuoju pelės klavišu, pasirinkite „Ypatybės“ (Properties), "
              "nuimkite žymę „Tik skaitymui“ ir spustelėkite „Gerai“";
+    case FailoPriezastis::kNekeiciamas:
+      return "failui nustatytas požymis „nekeičiamas“ (immutable, chattr +i): "
+             "jį nuimti gali administratorius komanda chattr -i";
+    case FailoPriezastis::kTikPapildomas:
+      return "failui nustatytas požymis „tik papildyti“ (append-only, chattr "
+             "+a): jį nuimti gali administratorius komanda chattr -a";
     case FailoPriezastis::kNeraLeidimo:
       return rasymas ? "neturite teisės rašyti į šį failą ar aplanką: "
                        "perkelkite programą ir Masyvas.txt į savo aplanką, "

@@ -134,8 +134,9 @@ std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
                        "ir paleiskite programą dar kartą.");
     case Uzemimas::kUzimtas:
       return "rezultatų failą " + Pavadinimas(Rez) + Aplanke(Rez) +
-             " dabar rašo kitas šios programos paleidimas; palaukite, kol jis "
-             "baigs, ir paleiskite programą dar kartą.";
+             " dabar rašo kita programa, tikriausiai kita tuo pat metu "
+             "paleista šios programos kopija; palaukite, kol ji baigs, ir "
+             "paleiskite programą dar kartą.";
     case Uzemimas::kKlaida:
       return NeIrasyta(
           Rez, Zodziais(Priezastis(Rez, true, klaida), true, klaida) + ".");

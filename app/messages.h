@@ -8,8 +8,8 @@
 #include "os/error.h"
 
 // The words of the program's messages, each one line of UTF-8 without its
-// line end. A file that cannot be used is named with the folder that holds
-// it, as an absolute path.
+// line end. A file that cannot be opened or written is named with the folder
+// that holds it, as an absolute path.
 
 // Why the data file Duom could not be read, and where.
 std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida);

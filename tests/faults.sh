@@ -15,12 +15,15 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Runs the program in a fresh folder with MASYVAS_FAULT=$1; sets status.
+# Runs the program in a fresh folder with MASYVAS_FAULT=$1, after the shell
+# commands $2; sets status.
 run() {
+  chattr -i -a "$work/run/Rezultatai.txt" 2>/dev/null
   rm -rf "$work/run" && mkdir -p "$work/run" && cd "$work/run" || exit 1
   cp "$case_dir"/input/* .
   echo "$earlier" >Rezultatai.txt
-  MASYVAS_FAULT=$1 LD_PRELOAD=$inject LC_ALL=C "$program" >stdout 2>stderr </dev/null
+  eval "${2:-}"
+  MASYVAS_FAULT=$1 LD_PRELOAD=$inject LC_ALL=C timeout 30 "$program" >stdout 2>stderr </dev/null
   status=$?
 }
 
@@ -37,27 +40,53 @@ report() {
   fi
 }
 
-# fault | exit status | report | the message's start after "Klaida: ", if any
+# fault or setup | exit status | report (- for any) | the message's start
+# after "Klaida: ", if any
 while IFS='|' read -r fault want_status want_report want_message; do
-  run "$fault"
+  case $fault in
+    *:*) run "$fault" ;;
+    *) run "" "$fault" ;;
+  esac
   got_report=$(report)
   [ "$status" = "$want_status" ] || fail "$fault: exit status $status, expected $want_status"
-  [ "$got_report" = "$want_report" ] || fail "$fault: report $got_report, expected $want_report"
+  [ "$want_report" = - ] || [ "$got_report" = "$want_report" ] ||
+    fail "$fault: report $got_report, expected $want_report"
   case "$(cat stderr)" in
     "Klaida: $want_message"*) ;;
     *) [ -z "$want_message" ] || fail "$fault: stderr was: $(cat stderr)" ;;
   esac
-done <<'TABLE'
+done <<TABLE
 write:1:5|1|empty|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke
 write:2:28|1|empty|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke
-signal:1:2|130|empty|
+signal:2:2|130|empty|
 signal:2:15|143|empty|
 signal:4:1|129|empty|
 signal:3:11|139|empty|
 read:1:5|1|empty|nepavyko perskaityti duomenu failo Masyvas.txt iki galo (kodas 5
 fstat:5|1|unchanged|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke
 flock:37|0|whole|
+rm Rezultatai.txt; mkfifo Rezultatai.txt|1|-|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke $work/run: tai kanalas (FIFO)
+mv Masyvas.txt d; mkfifo Masyvas.txt|1|empty|duomenu failas Masyvas.txt aplanke $work/run yra kanalas (FIFO)
+mv Masyvas.txt d; mkfifo Masyvas.txt; (cat d; yes ' ') >Masyvas.txt 2>/dev/null &|0|whole|
+ln Rezultatai.txt other.txt|1|unchanged|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke $work/run: sis failas turi ir kitu vardu
+rm Masyvas.txt Rezultatai.txt; ln -s Masyvas.txt Rezultatai.txt|1|-|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke $work/run: tai nuoroda i faila ar aplanka, kurio nera.
 TABLE
+[ ! -e "$work/run/Masyvas.txt" ] || fail "a link to a missing data file created it"
+
+# As root, who can plant another user's link and mark a file immutable or
+# append-only (where the file system has such marks).
+if [ "$(id -u)" = 0 ]; then
+  run "" "cp Rezultatai.txt other.txt; rm Rezultatai.txt; ln -s other.txt Rezultatai.txt; chown -h 65534 Rezultatai.txt"
+  [ "$status" = 1 ] && [ "$(report)" = unchanged ] &&
+    grep -q "kito naudotojo simbolin" stderr || fail "planted link: status $status, $(cat stderr)"
+  for mark in i:nekeiciamas a:tik; do
+    if chattr "+${mark%%:*}" "$work/run/Rezultatai.txt" 2>/dev/null; then
+      run "" "chattr +${mark%%:*} Rezultatai.txt"
+      [ "$status" = 1 ] && [ "$(report)" = unchanged ] && grep -q "pozymis \"${mark#*:}" stderr ||
+        fail "chattr +${mark%%:*}: status $status, $(cat stderr)"
+    fi
+  done
+fi
 
 # A run that succeeds, one that gives hints on the files beside it, and one
 # that stops at bad data.
