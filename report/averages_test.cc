@@ -61,7 +61,8 @@ TEST(Averages, LeavesTheStreamNumberFormatAsItWas) {
   VidurkiuSkyrius(fr, Mas, 1, 1);
   fr.str("");
   fr << 1.5 << ' ' << 1.23456;
-  EXPECT_EQ("1.5 1.23456", fr.str()) << "notation and precision restored";
+  EXPECT_EQ("1.5 1.23456", fr.str())
+      << "the stream's notation and precision untouched";
 }
 
 // A locale that writes numbers as Lithuanian does: 1 234,5.
