@@ -162,7 +162,7 @@ bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida) {
   KanaloGalai galai;
-  const bool rasoma = LauktiKanalo(Duom, kKanaloLaukimas, galai);
+  const bool rasoma = LauktiKanalo(Duom, galai);
   std::ifstream fd;
   ValytiSistemosKlaida();
   if (rasoma) fd.open(Duom, std::ios::binary);

@@ -18,10 +18,6 @@ struct Vieta {
 // The most bytes of the text found that a failure keeps, to be quoted.
 constexpr std::size_t kIlgiausiaIstrauka = 20;
 
-// How long the reader waits for something to write into a data file that
-// is a pipe.
-constexpr int kKanaloLaukimas = 5;
-
 // Which value of the data file: the row count, the column count, or an
 // element with its row and column counted from 1.
 struct Kuri {
@@ -65,10 +61,10 @@ struct SkaitymoKlaida {
 // value (looked for through at most 1 MiB of white space), perteklius says
 // where it starts.
 // A data file that is a pipe (FIFO) is read once something writes into it,
-// within kKanaloLaukimas seconds. On failure returns false, sets n = m = 0
-// and says in klaida what went wrong: the file cannot be opened, nothing
-// wrote into the pipe, a read failed, or which value is missing or wrong and
-// where.
+// within kKanaloLaukimas seconds (os/file.h). On failure returns false, sets n
+// = m = 0 and says in klaida what went wrong: the file cannot be opened,
+// nothing wrote into the pipe, a read failed, or which value is missing or
+// wrong and where.
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida);

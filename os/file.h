@@ -76,12 +76,15 @@ struct KanaloGalai {
   Rankena rasymo;
 };
 
-// When vardas names a pipe (FIFO), waits up to sekundes for something to be
-// written into it; once it is, holds both its ends in galai, so that an open
-// of vardas for reading does not wait, and returns true. Returns false when
-// nothing was written in time. For anything else returns true at once and
-// holds nothing. Close galai's ends (Uzdaryti) once the file is open.
-bool LauktiKanalo(const std::string& vardas, int sekundes, KanaloGalai& galai);
+// How long, in seconds, LauktiKanalo waits.
+constexpr int kKanaloLaukimas = 5;
+
+// When vardas names a pipe (FIFO), waits up to kKanaloLaukimas seconds for
+// something to be written into it; once it is, holds both its ends in galai, so
+// that an open of vardas for reading does not wait, and returns true. Returns
+// false when nothing was written in time. For anything else returns true at
+// once and holds nothing. Close galai's ends (Uzdaryti) once the file is open.
+bool LauktiKanalo(const std::string& vardas, KanaloGalai& galai);
 
 // A file in a folder: its name (UTF-8), whether it is a regular file (its
 // links followed), and whether its owner may run it (POSIX).

@@ -138,7 +138,7 @@ void Nebesaugoti() {
   saugomas = -1;
 }
 
-bool LauktiKanalo(const std::string& vardas, int sekundes, KanaloGalai& galai) {
+bool LauktiKanalo(const std::string& vardas, KanaloGalai& galai) {
   struct stat st {};
   if (stat(vardas.c_str(), &st) != 0 || !S_ISFIFO(st.st_mode)) return true;
   // A reading end opened without waiting; poll tells when data comes.
@@ -148,7 +148,7 @@ bool LauktiKanalo(const std::string& vardas, int sekundes, KanaloGalai& galai) {
   pollfd laukti{r, POLLIN, 0};
   int kiek = 0;
   do {
-    kiek = poll(&laukti, 1, sekundes * 1000);
+    kiek = poll(&laukti, 1, kKanaloLaukimas * 1000);
   } while (kiek < 0 && errno == EINTR);
   if (kiek != 1) {
     Uzdaryti(galai.skaitymo);

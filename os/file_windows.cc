@@ -139,7 +139,7 @@ void Nebesaugoti() {
   saugomas = INVALID_HANDLE_VALUE;
 }
 
-bool LauktiKanalo(const std::string&, int, KanaloGalai&) { return true; }
+bool LauktiKanalo(const std::string&, KanaloGalai&) { return true; }
 
 std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
   std::vector<FailasAplanke> failai;
