@@ -18,7 +18,20 @@ std::string Ascii(const std::string& tekstas) {
       {"\xc5\xb2", "U"},      {"\xc5\xaa", "U"},      {"\xc5\xbd", "Z"},
       {"\xe2\x80\x9e", "\""}, {"\xe2\x80\x9c", "\""}, {"\xe2\x80\x93", "-"}};
   std::string ascii;
+  bool citata = false;
   for (std::size_t k = 0; k < tekstas.size();) {
+    const unsigned char c = static_cast<unsigned char>(tekstas[k]);
+    if (c == kCitatosPradzia || c == kCitatosPabaiga) {
+      citata = c == kCitatosPradzia;
+      ++k;
+      continue;
+    }
+    if (citata) {
+      ascii +=
+          c >= 0x20 && c < 0x7f ? std::string(1, tekstas[k]) : BaitoKodas(c);
+      ++k;
+      continue;
+    }
     const std::size_t ilgis = Utf8Simbolis(tekstas, k);
     if (ilgis == 1) {
       ascii += tekstas[k++];

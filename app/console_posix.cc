@@ -1,4 +1,5 @@
 #include <langinfo.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <iostream>
@@ -6,6 +7,7 @@
 #include "app/ascii.h"
 #include "app/console.h"
 #include "app/utf8.h"
+#include "app/wrap.h"
 
 namespace {
 
@@ -14,24 +16,12 @@ bool Utf8Lokale() {
   return rinkinys != nullptr && std::strcmp(rinkinys, "UTF-8") == 0;
 }
 
-std::string Utf8SuKodais(const std::string& tekstas) {
-  std::string rodomas;
-  for (std::size_t k = 0; k < tekstas.size();) {
-    const std::size_t ilgis = Utf8Simbolis(tekstas, k);
-    if (ilgis > 0) {
-      rodomas.append(tekstas, k, ilgis);
-      k += ilgis;
-    } else {
-      rodomas += BaitoKodas(static_cast<unsigned char>(tekstas[k++]));
-    }
-  }
-  return rodomas;
-}
-
 }  // namespace
 
 void Pranesti(const std::string& eilute) {
-  std::cerr << (Utf8Lokale() ? Utf8SuKodais(eilute) : Ascii(eilute)) << '\n';
+  std::cerr << Rodyti(eilute, Utf8Lokale() ? Raidemis : Ascii,
+                      isatty(STDERR_FILENO) != 0)
+            << '\n';
 }
 
 void PranestiTiesiai(const char* eilute, const char* ascii) {

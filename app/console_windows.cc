@@ -5,18 +5,20 @@
 
 #include "app/ascii.h"
 #include "app/console.h"
+#include "app/utf8.h"
+#include "app/wrap.h"
 
 void Pranesti(const std::string& eilute) {
   const HANDLE klaidos = GetStdHandle(STD_ERROR_HANDLE);
   DWORD rezimas = 0;
   if (klaidos == nullptr || klaidos == INVALID_HANDLE_VALUE ||
       !GetConsoleMode(klaidos, &rezimas)) {
-    std::cerr << Ascii(eilute) << '\n';
+    std::cerr << Rodyti(eilute, Ascii, false) << '\n';
     return;
   }
   // A console shows every letter, whatever its code page, when it is given
   // UTF-16.
-  const std::string tekstas = eilute + "\n";
+  const std::string tekstas = Rodyti(eilute, Raidemis, true) + "\n";
   const int ilgis = MultiByteToWideChar(
       CP_UTF8, 0, tekstas.data(), static_cast<int>(tekstas.size()), nullptr, 0);
   std::wstring platus(static_cast<std::size_t>(ilgis), L'\0');

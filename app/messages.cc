@@ -21,15 +21,16 @@ std::string Aplanke(const std::string& vardas) {
   return aplankas.empty() ? "" : " aplanke " + Utf8(aplankas);
 }
 
-// Text found in the data file, in quotes: printable ASCII as it is, other
-// bytes as \xNN, and "..." where it goes on.
+// Text found in the data file, in quotes, and "..." where it goes on: its
+// bytes between the marks that let the screen show them as it can, each
+// control character already as \xNN.
 std::string Cituoti(const std::string& rasta, bool ilgesne) {
-  std::string citata = "\"";
+  std::string citata = "\"" + std::string(1, kCitatosPradzia);
   for (const char baitas : rasta) {
     const unsigned char c = static_cast<unsigned char>(baitas);
-    citata += c >= 0x20 && c < 0x7f ? std::string(1, baitas) : BaitoKodas(c);
+    citata += c < 0x20 || c == 0x7f ? BaitoKodas(c) : std::string(1, baitas);
   }
-  return citata + (ilgesne ? "...\"" : "\"");
+  return citata + kCitatosPabaiga + (ilgesne ? "...\"" : "\"");
 }
 
 // The value named as the subject of a sentence or, with kilmininkas, after

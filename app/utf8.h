@@ -15,5 +15,17 @@ std::size_t Utf8Simbolis(const std::string& tekstas, std::size_t k);
 // cannot be shown as it is.
 std::string BaitoKodas(unsigned char c);
 
+// The marks around text quoted from the data file within a message: its
+// bytes stand between them as they were found, but control characters,
+// already written as \xNN; each way of showing the message shows them as it
+// can (Raidemis, Ascii). Elsewhere in a message neither mark stands.
+constexpr char kCitatosPradzia = '\x01';
+constexpr char kCitatosPabaiga = '\x02';
+
+// A message as a screen that shows letters shows it: valid UTF-8 characters
+// as they are; in quoted text, other bytes as Windows-1257 characters; each
+// control character, and any other byte, as \xNN.
+std::string Raidemis(const std::string& tekstas);
+
 // A path as UTF-8; "?" if the system cannot convert it.
 std::string Utf8(const std::filesystem::path& kelias);
