@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <iostream>
 
+#include "app/ending_signals.h"
 #include "app/pause.h"
 
 namespace {
@@ -13,24 +14,6 @@ namespace {
 termios pradine{};
 termios laukti{};
 
-// Signals whose default action ends the program: while it waits, each
-// restores the terminal and then ends the program as the signal would.
-constexpr int kBaigiantys[] = {
-    SIGHUP,    SIGINT,  SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM,
-    SIGPIPE,   SIGPROF, SIGXCPU, SIGXFSZ, SIGABRT, SIGSYS,  SIGTRAP,
-#ifdef SIGVTALRM
-    SIGVTALRM,
-#endif
-#ifdef SIGIO
-    SIGIO,
-#endif
-#ifdef SIGPWR
-    SIGPWR,
-#endif
-#ifdef SIGSTKFLT
-    SIGSTKFLT,
-#endif
-};
 // Signals that stop the program: the terminal is restored while it is
 // stopped, and the wait's settings are taken again when it goes on.
 constexpr int kStabdantys[] = {SIGTSTP, SIGTTIN, SIGTTOU};
@@ -107,7 +90,9 @@ void Pauze() {
   laukti.c_cc[VMIN] = 1;
   laukti.c_cc[VTIME] = 0;
 
-  for (const int s : kBaigiantys) Perimti(s, AtstatytiIrBaigti);
+  // Each ending signal restores the terminal and then ends the program as
+  // the signal would.
+  for (const int s : kBaigiantysSignalai) Perimti(s, AtstatytiIrBaigti);
 #ifdef SIGRTMIN
   for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) {
     Perimti(s, AtstatytiIrBaigti);
@@ -134,6 +119,6 @@ void Pauze() {
 #ifdef SIGRTMIN
   for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) Grazinti(s);
 #endif
-  for (const int s : kBaigiantys) Grazinti(s);
+  for (const int s : kBaigiantysSignalai) Grazinti(s);
   std::cout << '\n' << std::flush;
 }

@@ -229,7 +229,8 @@ TEST(Pause, OnATerminalWaitsForOneUnechoedKeyAndRestoresTheTerminal) {
 }
 
 TEST(Pause, RestoresTheTerminalWhenEndedBySignalWhileWaiting) {
-  for (const int signal_number : {SIGTERM, SIGHUP, SIGUSR1, SIGALRM, SIGPIPE}) {
+  for (const int signal_number : {SIGTERM, SIGHUP, SIGUSR1, SIGALRM, SIGPIPE,
+                                  SIGSEGV, SIGBUS, SIGFPE, SIGILL}) {
     AsShell([signal_number] {
       Job run = StartWaiting(kPlain);
       kill(run.program, signal_number);
