@@ -60,7 +60,7 @@ bool Echoes(int tty) {
 // show above) or does not end within a minute.
 template <typename Shell>
 void AsShell(Shell shell) {
-  std::fflush(stdout);
+  static_cast<void>(std::fflush(stdout));
   const pid_t pid = fork();
   ASSERT_GE(pid, 0);
   if (pid == 0) {
@@ -68,7 +68,7 @@ void AsShell(Shell shell) {
     static_cast<void>(signal(SIGTTOU, SIG_IGN));
     static_cast<void>(signal(SIGHUP, SIG_IGN));
     shell();
-    std::fflush(stdout);
+    static_cast<void>(std::fflush(stdout));
     _exit(::testing::Test::HasFailure() ? 1 : 0);
   }
   int status = 0;
@@ -85,20 +85,42 @@ void AsShell(Shell shell) {
       << "the shell's checks failed (see above) or it did not end";
 }
 
+// The settings that the wait changes, as text to compare.
+std::string Mode(const termios& t) {
+  return "lflag " + std::to_string(t.c_lflag) + ", min " +
+         std::to_string(t.c_cc[VMIN]) + ", time " +
+         std::to_string(t.c_cc[VTIME]);
+}
+
+std::string Mode(int tty) {
+  termios t{};
+  return tcgetattr(tty, &t) == 0 ? Mode(t) : "unknown";
+}
+
 struct Job {
   int master = -1;
   int slave = -1;
+  termios found{};     // the terminal's settings before the job started
   pid_t program = -1;  // in a process group of its own
   std::string dir;     // the folder it runs in, its own
   int status = 0;      // its wait status, once `ended`
   bool ended = false;
 };
 
-enum Setup { kPlain, kClosedStdout, kHangUpIgnored };
+enum Setup {
+  kPlain,
+  kClosedStdout,
+  kHangUpIgnored,
+  // Started with `&`: the shell keeps the terminal, and leaves it as it is
+  // (as dash does) or, with a line editor (as bash has), keeps it without
+  // echo and line editing of the terminal's own while the job runs.
+  kBackground,
+  kBackgroundLineEditor,
+};
 
-// Starts the program in a fresh folder holding `data` as Masyvas.txt, as the
-// foreground job of the calling shell (see AsShell) on a new pseudo-terminal,
-// which becomes the shell's controlling terminal: one job a shell.
+// Starts the program in a fresh folder holding `data` as Masyvas.txt, as a
+// job of the calling shell (see AsShell) on a new pseudo-terminal, which
+// becomes the shell's controlling terminal: one job a shell.
 Job Start(const std::string& data, Setup setup) {
   Job run;
   std::string dir = ::testing::TempDir() + "masyvas_pause_XXXXXX";
@@ -113,13 +135,21 @@ Job Start(const std::string& data, Setup setup) {
   run.slave = open(ptsname(run.master), O_RDWR | O_NOCTTY);
   EXPECT_GE(run.slave, 0);
   EXPECT_EQ(0, ioctl(run.slave, TIOCSCTTY, 0));
+  EXPECT_EQ(0, tcgetattr(run.slave, &run.found));
+  if (setup == kBackgroundLineEditor) {
+    termios editor = run.found;
+    editor.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON);
+    EXPECT_EQ(0, tcsetattr(run.slave, TCSANOW, &editor));
+  }
+  const bool foreground =
+      setup != kBackground && setup != kBackgroundLineEditor;
 
   run.program = fork();
   if (run.program == 0) {
     // Both sides set the process group and the foreground, as shells do,
     // so that the program never runs before they are set.
     setpgid(0, 0);
-    tcsetpgrp(run.slave, getpid());
+    if (foreground) tcsetpgrp(run.slave, getpid());
     static_cast<void>(signal(SIGTTOU, SIG_DFL));
     static_cast<void>(signal(SIGHUP, SIG_DFL));
     dup2(run.slave, 0);
@@ -142,7 +172,7 @@ Job Start(const std::string& data, Setup setup) {
   }
   EXPECT_GT(run.program, 0);
   setpgid(run.program, run.program);
-  tcsetpgrp(run.slave, run.program);
+  if (foreground) tcsetpgrp(run.slave, run.program);
   return run;
 }
 
@@ -193,11 +223,24 @@ void Close(Job& run) {
   std::filesystem::remove_all(run.dir, ignored);
 }
 
+// Continues the stopped job in the foreground (`fg`) or the background
+// (`bg`).
+void Continue(Job& run, bool foreground) {
+  EXPECT_EQ(0, tcsetpgrp(run.slave, foreground ? run.program : getpgrp()));
+  EXPECT_EQ(0, kill(-run.program, SIGCONT));
+}
+
+// True for the signals that stop a job in the background at the terminal.
+bool TerminalStop(int signal_number) {
+  return signal_number == SIGTTOU || signal_number == SIGTTIN;
+}
+
 const std::string kPrompt = "Press any key to continue . . . ";
+const std::string kGoodData = "1 1\n5\n";
 
 // Starts the program on good data and waits until it waits for the key.
 Job StartWaiting(Setup setup) {
-  Job run = Start("1 1\n5\n", setup);
+  Job run = Start(kGoodData, setup);
   std::string out;
   EXPECT_TRUE(ReadUntil(run.master, out, kPrompt)) << out;
   EXPECT_NE(std::string::npos,
@@ -283,6 +326,51 @@ TEST(Pause, GivesTheTerminalBackWhileStoppedAndTakesItAgainAfter) {
     PressOneKey(run);
     Close(run);
   });
+}
+
+TEST(Pause, StartedInTheBackgroundWaitsForOneKeyInTheForeground) {
+  for (const auto setup : {kBackground, kBackgroundLineEditor}) {
+    AsShell([setup] {
+      Job run = Start(kGoodData, setup);
+      EXPECT_TRUE(TerminalStop(WaitForStop(run)))
+          << "not stopped in the background, setup " << setup;
+      // A line editor puts back the settings the shell runs jobs with.
+      ASSERT_EQ(0, tcsetattr(run.slave, TCSANOW, &run.found));
+      Continue(run, true);
+      std::string out;
+      EXPECT_TRUE(ReadUntil(run.master, out, kPrompt)) << out;
+      EXPECT_TRUE(StillWaiting(run))
+          << "ended or stopped before a key, setup " << setup;
+      PressOneKey(run);
+      EXPECT_EQ(Mode(run.found), Mode(run.slave)) << "setup " << setup;
+      Close(run);
+    });
+  }
+}
+
+// `kill %1` sends a job stopped in the background SIGTERM, then SIGCONT.
+TEST(Pause, EndsOnKillWhenStoppedInTheBackground) {
+  for (const bool sent_back : {false, true}) {
+    AsShell([sent_back] {
+      Job run;
+      if (sent_back) {
+        // Stopped while it waits, then continued in the background.
+        run = StartWaiting(kPlain);
+        kill(run.program, SIGTSTP);
+        EXPECT_EQ(SIGTSTP, WaitForStop(run));
+        Continue(run, false);
+      } else {
+        run = Start(kGoodData, kBackground);
+      }
+      EXPECT_TRUE(TerminalStop(WaitForStop(run)))
+          << "not stopped in the background, sent back " << sent_back;
+      kill(-run.program, SIGTERM);
+      kill(-run.program, SIGCONT);
+      EXPECT_EQ(128 + SIGTERM, Finish(run)) << "sent back " << sent_back;
+      EXPECT_EQ(Mode(run.found), Mode(run.slave)) << "sent back " << sent_back;
+      Close(run);
+    });
+  }
 }
 
 }  // namespace
