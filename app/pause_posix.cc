@@ -205,7 +205,11 @@ void Pauze() {
   // Started in the background, the program stops before either, until it is
   // in the foreground.
   const bool perjungtas = Perjungti();
-  std::cout << "Press any key to continue . . . " << std::flush;
+  // The prompt goes where it shows: to standard error when only that is the
+  // terminal (standard output redirected to a file or a pipe).
+  std::ostream& ekranas =
+      !isatty(STDOUT_FILENO) && isatty(STDERR_FILENO) ? std::cerr : std::cout;
+  ekranas << "Press any key to continue . . . " << std::flush;
   if (perjungtas) {
     // Read from the background (after a stop, `bg`), this stops the program
     // by SIGTTIN until it is in the foreground again.
@@ -222,5 +226,5 @@ void Pauze() {
   } else {
     KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
   }
-  std::cout << '\n' << std::flush;
+  ekranas << '\n' << std::flush;
 }

@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -109,8 +110,9 @@ struct Job {
 
 enum Setup {
   kPlain,
-  kClosedStdout,
+  kClosedStdout,  // a pipe no one reads; standard error: err.txt
   kHangUpIgnored,
+  kStdoutToFile,  // out.txt in the program's folder
   // Started with `&`: the shell keeps the terminal, and leaves it as it is
   // (as dash does) or, with a line editor (as bash has), keeps it without
   // echo and line editing of the terminal's own while the job runs.
@@ -163,8 +165,12 @@ Job Start(const std::string& data, Setup setup) {
         close(out[0]);
         dup2(out[1], 1);
       }
+      dup2(open((dir + "/err.txt").c_str(), O_WRONLY | O_CREAT, 0644), 2);
     }
     if (setup == kHangUpIgnored) static_cast<void>(signal(SIGHUP, SIG_IGN));
+    if (setup == kStdoutToFile) {
+      dup2(open((dir + "/out.txt").c_str(), O_WRONLY | O_CREAT, 0644), 1);
+    }
     if (chdir(dir.c_str()) == 0) {
       execl(MASYVAS_PROGRAM, MASYVAS_PROGRAM, nullptr);
     }
@@ -299,10 +305,8 @@ TEST(Pause, KeepsASignalIgnoredThatWasIgnoredAtStart) {
 TEST(Pause, RestoresTheTerminalWhenThePromptCannotBeWritten) {
   AsShell([] {
     // Bad data, so that nothing is written to the closed standard output
-    // before the prompt.
+    // before the prompt, which goes there as standard error is no terminal.
     Job run = Start("", kClosedStdout);
-    std::string out;
-    EXPECT_TRUE(ReadUntil(run.master, out, "elementai.\r\n")) << out;
     EXPECT_EQ(128 + SIGPIPE, Finish(run));
     EXPECT_TRUE(Echoes(run.slave)) << "terminal left raw";
     Close(run);
@@ -371,6 +375,20 @@ TEST(Pause, EndsOnKillWhenStoppedInTheBackground) {
       Close(run);
     });
   }
+}
+
+TEST(Pause, PromptsOnTheTerminalWhenOutputGoesToAFile) {
+  AsShell([] {
+    Job run = Start(kGoodData, kStdoutToFile);
+    std::string out;
+    EXPECT_TRUE(ReadUntil(run.master, out, kPrompt)) << out;
+    EXPECT_EQ(kPrompt, out);
+    PressOneKey(run);
+    std::ifstream file(run.dir + "/out.txt");
+    const std::string in_file{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ("\nRezultatu ieskokite faile: Rezultatai.txt.\n", in_file);
+    Close(run);
+  });
 }
 
 }  // namespace
