@@ -24,4 +24,7 @@ inline constexpr int kBaigiantysSignalai[] = {
 #ifdef SIGSTKFLT
     SIGSTKFLT,
 #endif
+#ifdef SIGEMT
+    SIGEMT,
+#endif
 };

@@ -14,9 +14,9 @@ namespace {
 termios pradine{};
 termios laukti{};
 
-// Set while the terminal holds laukti by this wait: only then do the
-// handlers put pradine back, or take laukti again. The wait changes it only
-// with the handled signals blocked, together with the terminal.
+// Set from the switch to laukti until the wait restores pradine: only then
+// do the handlers put pradine back or take laukti again. The wait changes it
+// together with the terminal, with the handled signals but SIGTTOU blocked.
 volatile sig_atomic_t perjungta = 0;
 
 // Signals that stop the program.
@@ -33,7 +33,7 @@ constexpr int kSignaluRiba = 65;
 struct sigaction buvo[kSignaluRiba];
 bool pakeista[kSignaluRiba];
 
-// Every signal the wait takes over: blocked while any of its handlers runs,
+// The signals the wait handles: all blocked while any of its handlers runs,
 // so that the handlers never interrupt one another.
 sigset_t perimami;
 
@@ -55,8 +55,9 @@ bool Nustatyti(int kada, const termios& nustatymai) {
 }
 
 // The handlers below make only async-signal-safe calls, and they set the
-// terminal only from the foreground: from the background that would stop the
-// program, and the terminal is the shell's there.
+// terminal only from the foreground (and with SIGTTOU blocked): from the
+// background that would stop the program, and the terminal is the shell's
+// there.
 
 // For an ending signal: puts the terminal back, then ends the program by the
 // signal's default action.
@@ -70,9 +71,9 @@ extern "C" void AtstatytiIrBaigti(int signalas) {
 }
 
 // For a stop signal: puts the terminal back, stops the program by the
-// signal's default action and, when it goes on in the foreground (or was not
-// stopped: a process group without a shell to continue it is not), takes
-// the wait's settings again.
+// signal's default action and, when it goes on in the foreground, takes the
+// wait's settings again; so too when the stop was discarded, as it is in a
+// process group that no shell can continue.
 extern "C" void AtstatytiIrSustoti(int signalas) {
   const int klaidos_nr = errno;
   if (perjungta && Priekyje()) Nustatyti(TCSANOW, pradine);
@@ -91,8 +92,9 @@ extern "C" void AtstatytiIrSustoti(int signalas) {
   errno = klaidos_nr;
 }
 
-// For SIGCONT: takes the wait's settings again, in the foreground; a shell
-// puts its own back while the program is stopped (SIGSTOP has no handler).
+// For SIGCONT: in the foreground, takes the wait's settings again, which a
+// shell replaces with its own while the program is stopped by SIGSTOP (which
+// has no handler).
 extern "C" void VelLaukti(int) {
   const int klaidos_nr = errno;
   if (perjungta && Priekyje()) Nustatyti(TCSANOW, laukti);
@@ -166,7 +168,7 @@ bool LauktiPriekio() {
 
 // Takes the terminal in the foreground: keeps its settings in pradine and
 // switches it to laukti, one key at a time without echo. Ctrl-C is taken as
-// a key too. False if it cannot be switched.
+// a key too. False if it cannot be had or switched.
 bool Perjungti() {
   for (;;) {
     if (!LauktiPriekio()) return false;
