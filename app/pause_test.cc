@@ -57,8 +57,8 @@ bool Echoes(int tty) {
 // Runs `shell` in a forked process that stands for the user's shell: the
 // leader of a new session, ignoring SIGTTOU as shells do, so that it may set
 // the terminal whoever has it, and SIGHUP, which closing the terminal sends
-// it. Fails the test if `shell` fails (its messages
-// show above) or does not end within a minute.
+// it. Fails the test if `shell` fails (its messages show above) or does not
+// end within a minute.
 template <typename Shell>
 void AsShell(Shell shell) {
   static_cast<void>(std::fflush(stdout));
@@ -110,7 +110,7 @@ struct Job {
 
 enum Setup {
   kPlain,
-  kClosedStdout,  // a pipe no one reads; standard error: err.txt
+  kClosedStdout,  // standard output a pipe no one reads, standard error a file
   kHangUpIgnored,
   kStdoutToFile,  // out.txt in the program's folder
   // Started with `&`: the shell keeps the terminal, and leaves it as it is
