@@ -5,34 +5,21 @@
 #include <cerrno>
 #include <iostream>
 
+#include "app/ending_signals.h"
 #include "app/pause.h"
 
 namespace {
 
-// The terminal's settings before the wait and during it, for the handlers.
+// The terminal's settings when the wait took it, and those of the wait.
 termios pradine{};
 termios laukti{};
 
-// Signals whose default action ends the program: while it waits, each
-// restores the terminal and then ends the program as the signal would.
-constexpr int kBaigiantys[] = {
-    SIGHUP,    SIGINT,  SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM,
-    SIGPIPE,   SIGPROF, SIGXCPU, SIGXFSZ, SIGABRT, SIGSYS,  SIGTRAP,
-#ifdef SIGVTALRM
-    SIGVTALRM,
-#endif
-#ifdef SIGIO
-    SIGIO,
-#endif
-#ifdef SIGPWR
-    SIGPWR,
-#endif
-#ifdef SIGSTKFLT
-    SIGSTKFLT,
-#endif
-};
-// Signals that stop the program: the terminal is restored while it is
-// stopped, and the wait's settings are taken again when it goes on.
+// Set from the switch to laukti until the wait restores pradine: only then
+// do the handlers put pradine back or take laukti again. The wait changes it
+// together with the terminal, with the handled signals but SIGTTOU blocked.
+volatile sig_atomic_t perjungta = 0;
+
+// Signals that stop the program.
 constexpr int kStabdantys[] = {SIGTSTP, SIGTTIN, SIGTTOU};
 
 #ifdef NSIG
@@ -46,17 +33,50 @@ constexpr int kSignaluRiba = 65;
 struct sigaction buvo[kSignaluRiba];
 bool pakeista[kSignaluRiba];
 
-// Only async-signal-safe calls in the handlers below.
+// The signals the wait handles: all blocked while any of its handlers runs,
+// so that the handlers never interrupt one another.
+sigset_t perimami;
+
+// Whether the program may set the terminal without being stopped for it:
+// its process group is the terminal's foreground one, or the terminal is not
+// its controlling terminal, where job control does not apply.
+bool Priekyje() {
+  const pid_t grupe = tcgetpgrp(STDIN_FILENO);
+  return grupe == getpgrp() || (grupe == -1 && errno == ENOTTY);
+}
+
+// Sets the terminal, again when a signal interrupts the call.
+bool Nustatyti(int kada, const termios& nustatymai) {
+  int rezultatas = 0;
+  while ((rezultatas = tcsetattr(STDIN_FILENO, kada, &nustatymai)) != 0 &&
+         errno == EINTR) {
+  }
+  return rezultatas == 0;
+}
+
+// The handlers below make only async-signal-safe calls, and they set the
+// terminal only from the foreground (and with SIGTTOU blocked): from the
+// background that would stop the program, and the terminal is the shell's
+// there.
+
+// For an ending signal: puts the terminal back, then ends the program by the
+// signal's default action.
 extern "C" void AtstatytiIrBaigti(int signalas) {
-  tcsetattr(STDIN_FILENO, TCSANOW, &pradine);
+  if (perjungta && Priekyje()) Nustatyti(TCSANOW, pradine);
+  // A SIGCONT handled before the program ends must not switch it again.
+  perjungta = 0;
   static_cast<void>(signal(signalas, SIG_DFL));
   // Blocked while this handler runs: delivered, by default, when it returns.
   static_cast<void>(raise(signalas));
 }
 
+// For a stop signal: puts the terminal back, stops the program by the
+// signal's default action and, when it goes on in the foreground, takes the
+// wait's settings again; so too when the stop was discarded, as it is in a
+// process group that no shell can continue.
 extern "C" void AtstatytiIrSustoti(int signalas) {
   const int klaidos_nr = errno;
-  tcsetattr(STDIN_FILENO, TCSANOW, &pradine);
+  if (perjungta && Priekyje()) Nustatyti(TCSANOW, pradine);
   struct sigaction numatytas {};
   numatytas.sa_handler = SIG_DFL;
   struct sigaction sis {};
@@ -66,14 +86,32 @@ extern "C" void AtstatytiIrSustoti(int signalas) {
   sigaddset(&vienas, signalas);
   sigprocmask(SIG_UNBLOCK, &vienas, nullptr);
   static_cast<void>(raise(signalas));  // stopped here until SIGCONT
+  sigprocmask(SIG_BLOCK, &vienas, nullptr);
   sigaction(signalas, &sis, nullptr);
+  if (perjungta && Priekyje()) Nustatyti(TCSANOW, laukti);
   errno = klaidos_nr;
 }
 
+// For SIGCONT: in the foreground, takes the wait's settings again, which a
+// shell replaces with its own while the program is stopped by SIGSTOP (which
+// has no handler).
 extern "C" void VelLaukti(int) {
   const int klaidos_nr = errno;
-  tcsetattr(STDIN_FILENO, TCSANOW, &laukti);
+  if (perjungta && Priekyje()) Nustatyti(TCSANOW, laukti);
   errno = klaidos_nr;
+}
+
+// Calls veiksmas(signal, handler) for each signal the wait takes over.
+template <typename Veiksmas>
+void KiekvienamSignalui(Veiksmas veiksmas) {
+  for (const int s : kBaigiantysSignalai) veiksmas(s, AtstatytiIrBaigti);
+#ifdef SIGRTMIN
+  for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) {
+    veiksmas(s, AtstatytiIrBaigti);
+  }
+#endif
+  for (const int s : kStabdantys) veiksmas(s, AtstatytiIrSustoti);
+  veiksmas(SIGCONT, VelLaukti);
 }
 
 // Sets the handler for signalas, unless the program was started with the
@@ -86,7 +124,7 @@ void Perimti(int signalas, void (*tvarkykle)(int)) {
   }
   struct sigaction naujas {};
   naujas.sa_handler = tvarkykle;
-  sigemptyset(&naujas.sa_mask);
+  naujas.sa_mask = perimami;
   pakeista[signalas] = sigaction(signalas, &naujas, nullptr) == 0;
 }
 
@@ -94,46 +132,101 @@ void Grazinti(int signalas) {
   if (pakeista[signalas]) sigaction(signalas, &buvo[signalas], nullptr);
 }
 
+// Blocks the handled signals but SIGTTOU, which must still stop the program
+// when it sets the terminal from the background; returns the mask to put
+// back.
+sigset_t Blokuoti() {
+  sigset_t blokuoti = perimami;
+  sigdelset(&blokuoti, SIGTTOU);
+  sigset_t buvusi;
+  sigprocmask(SIG_BLOCK, &blokuoti, &buvusi);
+  return buvusi;
+}
+
+// Returns once the program's process group is in the terminal's foreground
+// (or the terminal is not its controlling one). From the background, asking
+// for the foreground stops the process group by SIGTTOU until a shell
+// continues it; in the foreground the request changes nothing. False where
+// the request would take the terminal from the shell instead (SIGTTOU
+// ignored or blocked) or cannot stop the program (a process group without a
+// shell).
+bool LauktiPriekio() {
+  for (;;) {
+    if (Priekyje()) return true;
+    sigset_t kauke;
+    struct sigaction veiksmas {};
+    if (sigprocmask(SIG_BLOCK, nullptr, &kauke) != 0 ||
+        sigismember(&kauke, SIGTTOU) != 0 ||
+        sigaction(SIGTTOU, nullptr, &veiksmas) != 0 ||
+        veiksmas.sa_handler == SIG_IGN) {
+      return false;
+    }
+    if (tcsetpgrp(STDIN_FILENO, getpgrp()) == 0) return true;
+    if (errno != EINTR) return false;
+  }
+}
+
+// Takes the terminal in the foreground: keeps its settings in pradine and
+// switches it to laukti, one key at a time without echo. Ctrl-C is taken as
+// a key too. False if it cannot be had or switched.
+bool Perjungti() {
+  for (;;) {
+    if (!LauktiPriekio()) return false;
+    const sigset_t buvusi = Blokuoti();
+    bool gerai = tcgetattr(STDIN_FILENO, &pradine) == 0;
+    if (gerai) {
+      laukti = pradine;
+      laukti.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+      laukti.c_cc[VMIN] = 1;
+      laukti.c_cc[VTIME] = 0;
+      // Interrupted when the program was sent to the background meanwhile:
+      // then it waits for the foreground again.
+      gerai = tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
+    }
+    const int klaidos_nr = errno;
+    if (gerai) perjungta = 1;
+    sigprocmask(SIG_SETMASK, &buvusi, nullptr);
+    if (gerai) return true;
+    if (klaidos_nr != EINTR) return false;
+  }
+}
+
 }  // namespace
 
 void Pauze() {
   std::cout.flush();
-  if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &pradine) != 0) return;
+  if (!isatty(STDIN_FILENO)) return;
 
-  // One key, unechoed, without waiting for Enter. Ctrl-C is taken as a key
-  // too.
-  laukti = pradine;
-  laukti.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
-  laukti.c_cc[VMIN] = 1;
-  laukti.c_cc[VTIME] = 0;
-
-  for (const int s : kBaigiantys) Perimti(s, AtstatytiIrBaigti);
-#ifdef SIGRTMIN
-  for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) {
-    Perimti(s, AtstatytiIrBaigti);
-  }
-#endif
-  for (const int s : kStabdantys) Perimti(s, AtstatytiIrSustoti);
-  Perimti(SIGCONT, VelLaukti);
+  sigemptyset(&perimami);
+  KiekvienamSignalui([](int s, void (*)(int)) { sigaddset(&perimami, s); });
+  KiekvienamSignalui(Perimti);
 
   // The terminal is switched before the prompt shows, so that even a key
   // pressed at once is not echoed; a prompt that cannot be written (a closed
   // pipe) ends the program through its handler, which restores the terminal.
-  const bool perjungta = tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
-  std::cout << "Press any key to continue . . . " << std::flush;
-  if (perjungta) {
+  // Started in the background, the program stops before either, until it is
+  // in the foreground.
+  const bool perjungtas = Perjungti();
+  // The prompt goes where it shows: to standard error when only that is the
+  // terminal (standard output redirected to a file or a pipe).
+  std::ostream& ekranas =
+      !isatty(STDOUT_FILENO) && isatty(STDERR_FILENO) ? std::cerr : std::cout;
+  ekranas << "Press any key to continue . . . " << std::flush;
+  if (perjungtas) {
+    // Read from the background (after a stop, `bg`), this stops the program
+    // by SIGTTIN until it is in the foreground again.
     char klavisas = 0;
     while (read(STDIN_FILENO, &klavisas, 1) < 0 && errno == EINTR) {
     }
+    // The handlers leave the terminal alone from here on. Restoring with
+    // TCSAFLUSH drops the rest of a multi-byte key (arrows).
+    const sigset_t buvusi = Blokuoti();
+    perjungta = 0;
+    Nustatyti(TCSAFLUSH, pradine);
+    KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
+    sigprocmask(SIG_SETMASK, &buvusi, nullptr);
+  } else {
+    KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
   }
-  // SIGCONT first, so that nothing switches the terminal back after this.
-  // Restoring with TCSAFLUSH drops the rest of a multi-byte key (arrows).
-  Grazinti(SIGCONT);
-  if (perjungta) tcsetattr(STDIN_FILENO, TCSAFLUSH, &pradine);
-  for (const int s : kStabdantys) Grazinti(s);
-#ifdef SIGRTMIN
-  for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) Grazinti(s);
-#endif
-  for (const int s : kBaigiantys) Grazinti(s);
-  std::cout << '\n' << std::flush;
+  ekranas << '\n' << std::flush;
 }

@@ -1,10 +1,64 @@
+#include <windows.h>
+
 #include <cstdlib>
 #include <iostream>
 
 #include "app/pause.h"
 
+namespace {
+
+bool Konsole(DWORD srautas) {
+  DWORD rezimas = 0;
+  return GetConsoleMode(GetStdHandle(srautas), &rezimas) != 0;
+}
+
+// Drops the keys pressed before, then waits on the console of standard input
+// until a key goes down, other than Shift, Ctrl, Alt, the Windows keys and
+// the lock keys alone.
+void LauktiKlaviso() {
+  const HANDLE ivestis = GetStdHandle(STD_INPUT_HANDLE);
+  FlushConsoleInputBuffer(ivestis);
+  INPUT_RECORD irasas{};
+  DWORD gauta = 0;
+  while (ReadConsoleInputW(ivestis, &irasas, 1, &gauta) && gauta == 1) {
+    if (irasas.EventType != KEY_EVENT || !irasas.Event.KeyEvent.bKeyDown) {
+      continue;
+    }
+    switch (irasas.Event.KeyEvent.wVirtualKeyCode) {
+      case VK_SHIFT:
+      case VK_CONTROL:
+      case VK_MENU:
+      case VK_LWIN:
+      case VK_RWIN:
+      case VK_CAPITAL:
+      case VK_NUMLOCK:
+      case VK_SCROLL:
+        break;
+      default:
+        return;
+    }
+  }
+}
+
+}  // namespace
+
 void Pauze() {
   std::cout.flush();
-  // The result does not matter: the run ends the same way.
-  static_cast<void>(std::system("pause"));
+  const bool is_konsoles = Konsole(STD_INPUT_HANDLE);
+  const bool i_konsole = Konsole(STD_OUTPUT_HANDLE);
+  // The command interpreter's own "pause", which writes its prompt to
+  // standard output: where that is the console (a double-clicked program's
+  // window), or where there is no console to wait on.
+  if (i_konsole || !is_konsoles) {
+    if (std::system("pause") == 0 || !is_konsoles) return;
+  }
+  // The interpreter could not be run or failed, or its prompt would go to a
+  // file or a pipe while the console waits: the wait is done here, with the
+  // prompt on standard output, or on standard error where only that is the
+  // console.
+  std::ostream& ekranas =
+      !i_konsole && Konsole(STD_ERROR_HANDLE) ? std::cerr : std::cout;
+  ekranas << "Press any key to continue . . . " << std::flush;
+  LauktiKlaviso();
+  ekranas << '\n' << std::flush;
 }
