@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <iostream>
 
-#include "app/ending_signals.h"
 #include "app/pause.h"
+#include "os/ending_signals.h"
 
 namespace {
 
@@ -21,17 +21,6 @@ volatile sig_atomic_t perjungta = 0;
 
 // Signals that stop the program.
 constexpr int kStabdantys[] = {SIGTSTP, SIGTTIN, SIGTTOU};
-
-#ifdef NSIG
-constexpr int kSignaluRiba = NSIG;
-#else
-constexpr int kSignaluRiba = 65;
-#endif
-
-// What each signal did before the wait, to put back after it, and whether
-// this wait changed it.
-struct sigaction buvo[kSignaluRiba];
-bool pakeista[kSignaluRiba];
 
 // The signals the wait handles: all blocked while any of its handlers runs,
 // so that the handlers never interrupt one another.
@@ -104,32 +93,9 @@ extern "C" void VelLaukti(int) {
 // Calls veiksmas(signal, handler) for each signal the wait takes over.
 template <typename Veiksmas>
 void KiekvienamSignalui(Veiksmas veiksmas) {
-  for (const int s : kBaigiantysSignalai) veiksmas(s, AtstatytiIrBaigti);
-#ifdef SIGRTMIN
-  for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) {
-    veiksmas(s, AtstatytiIrBaigti);
-  }
-#endif
+  KiekvienamBaigianciam([&veiksmas](int s) { veiksmas(s, AtstatytiIrBaigti); });
   for (const int s : kStabdantys) veiksmas(s, AtstatytiIrSustoti);
   veiksmas(SIGCONT, VelLaukti);
-}
-
-// Sets the handler for signalas, unless the program was started with the
-// signal ignored: then it stays ignored.
-void Perimti(int signalas, void (*tvarkykle)(int)) {
-  pakeista[signalas] = false;
-  if (sigaction(signalas, nullptr, &buvo[signalas]) != 0 ||
-      buvo[signalas].sa_handler == SIG_IGN) {
-    return;
-  }
-  struct sigaction naujas {};
-  naujas.sa_handler = tvarkykle;
-  naujas.sa_mask = perimami;
-  pakeista[signalas] = sigaction(signalas, &naujas, nullptr) == 0;
-}
-
-void Grazinti(int signalas) {
-  if (pakeista[signalas]) sigaction(signalas, &buvo[signalas], nullptr);
 }
 
 // Blocks the handled signals but SIGTTOU, which must still stop the program
@@ -199,7 +165,8 @@ void Pauze() {
 
   sigemptyset(&perimami);
   KiekvienamSignalui([](int s, void (*)(int)) { sigaddset(&perimami, s); });
-  KiekvienamSignalui(Perimti);
+  KiekvienamSignalui(
+      [](int s, void (*tvarkykle)(int)) { Perimti(s, tvarkykle, perimami); });
 
   // The terminal is switched before the prompt shows, so that even a key
   // pressed at once is not echoed; a prompt that cannot be written (a closed

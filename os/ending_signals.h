@@ -1,14 +1,56 @@
 #pragma once
 
-// The signals whose default action ends the program (POSIX): SIGHUP, SIGINT,
-// SIGQUIT, SIGTERM, SIGPIPE, SIGSEGV and the rest, the real-time ones
-// among them. The program takes them over for a moment, to leave things in
-// order (the report emptied, the terminal restored) before it ends.
+// POSIX only: the signals that end the program, which it takes over for a
+// moment to leave things in order (the report emptied, the terminal
+// restored) before it ends.
 
-// Makes tvarkykle the handler of each of those signals, but for those the
-// program was started with ignored, which stay ignored; remembers what each
-// did before. The handler runs with no other signal blocked.
-void PerimtiBaigiancius(void (*tvarkykle)(int));
+#include <signal.h>
 
-// Puts back what each of those signals did before PerimtiBaigiancius.
-void GrazintiBaigiancius();
+// The signals that a program can catch and whose default action ends it;
+// the real-time ones, SIGRTMIN to SIGRTMAX, are not constants and are added
+// by KiekvienamBaigianciam.
+inline constexpr int kBaigiantysSignalai[] = {
+    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT,
+    SIGBUS,    SIGFPE,  SIGUSR1, SIGSEGV, SIGUSR2, SIGPIPE,
+    SIGALRM,   SIGTERM, SIGXCPU, SIGXFSZ, SIGSYS,  SIGPROF,
+#ifdef SIGVTALRM
+    SIGVTALRM,
+#endif
+#ifdef SIGPOLL
+    SIGPOLL,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+#ifdef SIGEMT
+    SIGEMT,
+#endif
+};
+
+#ifdef NSIG
+inline constexpr int kSignaluRiba = NSIG;
+#else
+inline constexpr int kSignaluRiba = 65;
+#endif
+
+// Calls veiksmas(s) for each signal that ends the program, the real-time
+// ones included.
+template <typename Veiksmas>
+void KiekvienamBaigianciam(Veiksmas veiksmas) {
+  for (const int s : kBaigiantysSignalai) veiksmas(s);
+#ifdef SIGRTMIN
+  for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) veiksmas(s);
+#endif
+}
+
+// Makes tvarkykle the handler of signalas, with the signals of kauke blocked
+// while it runs, unless the program was started with signalas ignored: then
+// it stays ignored. Remembers what signalas did before.
+// Requires: 0 < signalas < kSignaluRiba.
+void Perimti(int signalas, void (*tvarkykle)(int), const sigset_t& kauke);
+
+// Puts back what signalas did before Perimti, if Perimti changed it.
+void Grazinti(int signalas);

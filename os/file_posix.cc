@@ -130,11 +130,14 @@ extern "C" void IsvalytiIrBaigti(int signalas) {
 
 void SaugotiNuoNutraukimo(Rankena fr) {
   saugomas = Fd(fr);
-  PerimtiBaigiancius(IsvalytiIrBaigti);
+  sigset_t jokiu;
+  sigemptyset(&jokiu);
+  KiekvienamBaigianciam(
+      [&jokiu](int s) { Perimti(s, IsvalytiIrBaigti, jokiu); });
 }
 
 void Nebesaugoti() {
-  GrazintiBaigiancius();
+  KiekvienamBaigianciam(Grazinti);
   saugomas = -1;
 }
 
