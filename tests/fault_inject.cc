@@ -19,6 +19,8 @@
 #include <cstdlib>
 #include <cstring>
 
+// glibc's own allocator, which the replacement below calls.
+// NOLINTNEXTLINE(bugprone-reserved-identifier)
 extern "C" void* __libc_malloc(std::size_t size);
 
 namespace {
@@ -35,7 +37,7 @@ bool Gedimas(const char* kind) {
     nuskaityta = true;
     const char* f = std::getenv("MASYVAS_FAULT");
     if (f != nullptr) {
-      std::sscanf(f, "%15[a-z]:%ld:%d", kas, &kuris, &kodas);
+      static_cast<void>(std::sscanf(f, "%15[a-z]:%ld:%d", kas, &kuris, &kodas));
       if (kodas == 0) kodas = static_cast<int>(kuris);  // fstat:E, flock:E
     }
   }
@@ -63,7 +65,7 @@ extern "C" ssize_t write(int fd, const void* buf, std::size_t n) {
   if (fd > 2 && (Gedimas("write") || Gedimas("signal")) &&
       ++skaiciuota == kuris) {
     if (kas[0] == 's') {
-      raise(kodas);
+      static_cast<void>(raise(kodas));
     } else {
       errno = kodas;
       return -1;
@@ -72,23 +74,23 @@ extern "C" ssize_t write(int fd, const void* buf, std::size_t n) {
   return tikroji(fd, buf, n);
 }
 
-extern "C" ssize_t read(int fd, void* buf, std::size_t n) {
+extern "C" ssize_t read(int fd, void* buf, std::size_t nbytes) {
   static const auto tikroji =
       Tikroji<ssize_t (*)(int, void*, std::size_t)>("read");
   if (fd > 2 && Gedimas("read") && ++skaiciuota == kuris) {
     errno = kodas;
     return -1;
   }
-  return tikroji(fd, buf, n);
+  return tikroji(fd, buf, nbytes);
 }
 
-extern "C" int fstat(int fd, struct stat* st) {
+extern "C" int fstat(int fd, struct stat* buf) {
   static const auto tikroji = Tikroji<int (*)(int, struct stat*)>("fstat");
   if (Gedimas("fstat")) {
     errno = kodas;
     return -1;
   }
-  return tikroji(fd, st);
+  return tikroji(fd, buf);
 }
 
 extern "C" int flock(int fd, int op) {
@@ -104,6 +106,6 @@ __attribute__((constructor)) void Pradeti() { Gedimas(""); }
 
 __attribute__((destructor)) void Baigti() {
   if (kas[0] == 'a' && kuris == 0) {
-    std::fprintf(stderr, "allocations: %ld\n", skaiciuota);
+    static_cast<void>(std::fprintf(stderr, "allocations: %ld\n", skaiciuota));
   }
 }
