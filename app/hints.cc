@@ -6,36 +6,6 @@
 #include "app/near_names.h"
 #include "app/utf8.h"
 
-namespace {
-
-bool Yra(const std::string& tekstas, const char* dalis) {
-  return tekstas.find(dalis) != std::string::npos;
-}
-
-}  // namespace
-
-std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
-  const std::string& t = k.rasta;
-  // En dash in UTF-8 and in Windows-1257, and the minus sign in UTF-8.
-  if (Yra(t, "\xe2\x80\x93") || Yra(t, "\x96") || Yra(t, "\xe2\x88\x92")) {
-    return " (tai brūkšnys, o ne minuso ženklas „-“: parašykite minusą)";
-  }
-  if (Yra(t, "\xc2\xa0") || Yra(t, "\xa0")) {
-    return " (jame yra nepertraukiamasis tarpas: pakeiskite jį paprastu "
-           "tarpu)";
-  }
-  if (Yra(t, ";")) {
-    return " (skaičiai atskirti kabliataškiais, kaip Excel įrašo CSV failą: "
-           "atskirkite juos tarpais)";
-  }
-  if (Yra(t, ",")) {
-    return " (skaičiai turi būti sveikieji ir atskirti tarpais, ne "
-           "kableliais)";
-  }
-  if (k.prilipes) return " (skaičiai turi būti sveikieji ir atskirti tarpais)";
-  return "";
-}
-
 // What may be done when the data file is not found: where the program runs,
 // and the files nearly of its name.
 std::string KurIeskoti(std::string Duom) {

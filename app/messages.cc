@@ -6,6 +6,7 @@
 #include "app/hints.h"
 #include "app/near_names.h"
 #include "app/utf8.h"
+#include "app/value_hints.h"
 
 namespace {
 

@@ -36,8 +36,34 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
            "rasta \"" +
            rasta +
-           "\" (jame yra nepertraukiamasis tarpas: pakeiskite ji paprastu "
-           "tarpu).";
+           "\" (jame yra nepertraukiamasis tarpas: istrinkite tarpa ir "
+           "iveskite ji is naujo tarpo klavisu).";
+  };
+  const auto kBeUzuominos = [](const std::string& rasta) {
+    return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
+           "rasta \"" +
+           rasta + "\".";
+  };
+  const auto kTukstanciai = [](const std::string& rasta,
+                               const std::string& rasykite) {
+    return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
+           "rasta \"" +
+           rasta +
+           "\" (tarp skaitmenu yra nepertraukiamasis tarpas, kuriuo Excel "
+           "skiria tukstancius: istrinkite ji" +
+           rasykite + ").";
+  };
+  const auto kKlaviatura = [](const std::string& rasta,
+                              const std::string& skaicius) {
+    return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
+           "rasta \"" +
+           rasta +
+           "\" (tai raides, kurias lietuviska klaviatura raso skaitmenu "
+           "klavisais: turejo buti " +
+           skaicius +
+           "; perjunkite klaviatura i anglu kalba (Alt+Shift arba "
+           "Windows+tarpas) arba skaitmenis rinkite skaitmenu klaviatura "
+           "desineje).";
   };
   const Atvejis atvejai[] = {
       {"", kTuscias},
@@ -155,6 +181,64 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
       {"1 2 5\xa0"
        "7",
        kTarpas("5\\xa07")},
+      // Dashes and hyphens from word processors and other fonts.
+      {"1 1 \x97"
+       "5",
+       kBruksnys("\\x975")},
+      {"1 1 \xe2\x80\x90"
+       "5",
+       kBruksnys("\\xe2\\x80\\x905")},
+      {"1 1 \xef\xbc\x8d"
+       "5",
+       kBruksnys("\\xef\\xbc\\x8d5")},
+      {"1 1 \xc2\xad"
+       "5",
+       kBruksnys("\\xc2\\xad5")},
+      // A non-breaking space before a group of three digits separates
+      // thousands; after a letter or before other than three digits it
+      // does not.
+      {"1 1 1\xc2\xa0"
+       "000",
+       kTukstanciai("1\\xc2\\xa0000", " ir rasykite 1000")},
+      {"1 1 -12\xa0"
+       "345\xa0"
+       "678",
+       kTukstanciai("-12\\xa0345\\xa0678", " ir rasykite -12345678")},
+      {"1 1 1\xa0"
+       "000,5",
+       kTukstanciai("1\\xa0000,5", "")},
+      {"1 1 1\xa0"
+       "0000",
+       kTarpas("1\\xa00000")},
+      {"1 1 x\xc2\xa0"
+       "000",
+       kTarpas("x\\xc2\\xa0000")},
+      // Lithuanian letters typed with the number row, in UTF-8 and in
+      // Windows-1257, for the digits 1 to 0.
+      {"1 1 \xc4\x85\xc4\x8d\xc4\x99\xc4\x97\xc4\xaf\xc5\xa1\xc5\xb3",
+       kKlaviatura("\\xc4\\x85\\xc4\\x8d\\xc4\\x99\\xc4\\x97\\xc4\\xaf\\xc5\\xa"
+                   "1\\xc5\\xb3",
+                   "1234567")},
+      {"1 1 \xc5\xab\xe2\x80\x9e\xe2\x80\x9c",
+       kKlaviatura("\\xc5\\xab\\xe2\\x80\\x9e\\xe2\\x80\\x9c", "890")},
+      {"1 1 -\xe0\xe8\xe6\xeb\xe1\xf0\xf8\xfb\x84\x93",
+       kKlaviatura("-\\xe0\\xe8\\xe6\\xeb\\xe1\\xf0\\xf8\\xfb\\x84\\x93",
+                   "-1234567890")},
+      {"1 1 5\xc4\x85", kKlaviatura("5\\xc4\\x85", "51")},
+      // Not every such letter is a digit typed: a word.
+      {"1 1 \xc5\xa1"
+       "e\xc5\xa1"
+       "i",
+       kBeUzuominos("\\xc5\\xa1e\\xc5\\xa1i")},
+      // Inside a valid UTF-8 letter the bytes of a non-breaking space or a
+      // dash in Windows-1257 are not taken for them: S with caron (c5 a0),
+      // E with dot (c4 96).
+      {"1 1 \xc5\xa0"
+       "5",
+       kBeUzuominos("\\xc5\\xa05")},
+      {"1 1 \xc4\x96"
+       "5",
+       kBeUzuominos("\\xc4\\x965")},
       {"1 1 4.5",
        "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
        "\"4.5\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
