@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/documents.h"
 #include "app/file_reason.h"
 #include "app/near_names.h"
 #include "app/utf8.h"
@@ -33,12 +34,18 @@ std::string KurIeskoti(std::string Duom) {
                    " (didžiosios ir mažosios raidės čia skiriasi).";
         break;
       case PanasusVardas::kExcel:
+      case PanasusVardas::kWord:
+      case PanasusVardas::kRtf:
+      case PanasusVardas::kWriter:
+      case PanasusVardas::kPdf:
+        tekstas += KaipIrasytiTekstu(kitas.rusis, kamienas);
+        break;
+      case PanasusVardas::kNuoroda:
         tekstas +=
-            ": tai Excel darbaknygė, ne tekstas. Atidarykite ją Excel "
-            "programa ir įrašykite kaip tekstą: „Failas“, „Įrašyti "
-            "kaip“, failo tipas „Tekstas (atskirtas tabuliavimo "
-            "ženklais)“ (Text (Tab delimited)), vardas " +
-            kamienas + ".";
+            ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį "
+            "failą į šį aplanką: spustelėkite nuorodą dešiniuoju pelės "
+            "klavišu ir pasirinkite „Atidaryti failo vietą“ (Open file "
+            "location).";
         break;
       case PanasusVardas::kKitasPletinys:
         tekstas += ": pervadinkite jį į " + vardas +

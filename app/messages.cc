@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/documents.h"
 #include "app/file_reason.h"
 #include "app/hints.h"
 #include "app/near_names.h"
@@ -87,6 +88,13 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
       return "failas " + vardas +
              " įrašytas UTF-16 koduote: atidarykite jį Užrašų knygelėje ir "
              "įrašykite iš naujo, lauke „Koduotė“ pasirinkę ANSI arba UTF-8.";
+    case SkaitymoKlaida::kDokumentas:
+      return DokumentasNeTekstas(klaida.dokumentas, vardas);
+    case SkaitymoKlaida::kDvejetainis:
+      return "failas " + vardas +
+             " yra ne tekstinis, o dvejetainis (jame yra nulinių baitų): "
+             "įrašykite skaičius į " +
+             vardas + " Užrašų knygele.";
     case SkaitymoKlaida::kBaigesi:
       if (klaida.kuri.reiksme == Kuri::kEiluciuSkaicius) {
         return "duomenų failas " + vardas +

@@ -15,6 +15,7 @@
 namespace {
 
 TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
+  using namespace std::string_literals;
   struct Atvejis {
     std::string tekstas;
     std::string klaida;
@@ -26,6 +27,9 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
       "failas Masyvas.txt irasytas UTF-16 koduote: atidarykite ji Uzrasu "
       "knygeleje ir irasykite is naujo, lauke \"Koduote\" pasirinke ANSI arba "
       "UTF-8.";
+  const std::string kDvejetainis =
+      "failas Masyvas.txt yra ne tekstinis, o dvejetainis (jame yra nuliniu "
+      "baitu): irasykite skaicius i Masyvas.txt Uzrasu knygele.";
   const auto kBruksnys = [](const std::string& rasta) {
     return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
            "rasta \"" +
@@ -120,6 +124,48 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "1",
        kUtf16},
       {"\xfe\xff", kUtf16},
+      // UTF-16 without its mark, as `cmd /u` writes it, either byte order.
+      {"1\0 \0"
+       "2\0\r\0\n\0"s,
+       kUtf16},
+      {"\0"
+       "1\0 \0"
+       "2"s,
+       kUtf16},
+      {"\0"
+       "12\0"s,
+       kDvejetainis},
+      // A document's file format, by its first bytes.
+      {"PK\x03\x04\x14\0\6\0"s,
+       "failas Masyvas.txt yra ne tekstas, o Word (.docx), Excel (.xlsx) ar "
+       "LibreOffice (.odt) dokumentas, tik pavadintas Masyvas.txt. "
+       "Atidarykite ji programa, kuria jis sukurtas, ir irasykite kaip "
+       "teksta: \"Failas\", \"Irasyti kaip\", failo tipas - tekstas, vardas "
+       "Masyvas."},
+      {"\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1\0\0"s,
+       "failas Masyvas.txt yra ne tekstas, o senesnes Word (.doc) ar Excel "
+       "(.xls) versijos dokumentas, tik pavadintas Masyvas.txt. Atidarykite "
+       "ji programa, kuria jis sukurtas, ir irasykite kaip teksta: "
+       "\"Failas\", \"Irasyti kaip\", failo tipas - tekstas, vardas "
+       "Masyvas."},
+      {"{\\rtf1\\ansi 1 2 3",
+       "failas Masyvas.txt yra ne tekstas, o RTF dokumentas, tik pavadintas "
+       "Masyvas.txt. Atidarykite ji WordPad ar Word programa ir irasykite "
+       "kaip teksta: \"Failas\", \"Irasyti kaip\", failo tipas - "
+       "paprastasis tekstas (Plain Text), vardas Masyvas."},
+      {"%PDF-1.7\n",
+       "failas Masyvas.txt yra ne tekstas, o PDF dokumentas, tik pavadintas "
+       "Masyvas.txt. Atidarykite ji, pazymekite skaicius, nukopijuokite juos "
+       "i Uzrasu knygele ir ten irasykite: \"Failas\", \"Irasyti kaip\", "
+       "vardas Masyvas."},
+      {"PK\x05\x06",
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis "
+       "skaicius, rasta \"PK\\x05\\x06\"."},
+      // NUL bytes where a value fails, in the value or later in the chunk
+      // read: no text file.
+      {"1 1 5\0"s, kDvejetainis},
+      {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, kDvejetainis},
+      {"2 2 1 x 3 4 \0"s, kDvejetainis},
       {"99999999999 1",
        "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, rasta "
        "\"99999999999\"."},
@@ -163,7 +209,8 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "turi buti sveikasis skaicius, rasta "
        "\"abcdefghijklmnopqrst...\"."},
       {"3;4;;",
-       "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis skaicius, rasta "
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis skaicius, "
+       "rasta "
        "\"3;4;;\" (skaiciai atskirti kabliataskiais, kaip Excel iraso CSV "
        "faila: atskirkite juos tarpais)."},
       {"1 1 \xe2\x80\x93"
@@ -240,13 +287,16 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "5",
        kBeUzuominos("\\xc4\\x965")},
       {"1 1 4.5",
-       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
+       "rasta "
        "\"4.5\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
       {"1 1 1e6",
-       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
+       "rasta "
        "\"1e6\" (skaiciai turi buti sveikieji ir atskirti tarpais)."},
       {"1 2 7 4,5\n",
-       "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis skaicius, rasta "
+       "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis skaicius, "
+       "rasta "
        "\"4,5\" (skaiciai turi buti sveikieji ir atskirti tarpais, ne "
        "kableliais)."},
       {"1 1 \xe8i\x7f\x01",
@@ -325,7 +375,8 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
   fs::create_directories(aplankas / "Masyvas.dir");
   for (const char* vardas :
        {"Masyvas.txt.txt", "MASYVAS.TXT", "Masyvas.xlsx", "Masyvas.csv",
-        "Masyvas", "kitas.txt", "masyvas.exe", "MASYVAS"}) {
+        "Masyvas", "kitas.txt", "masyvas.exe", "MASYVAS", "Masyvas.docx",
+        "Masyvas.txt.lnk"}) {
     std::ofstream(aplankas / vardas) << "1 1 1";
   }
   // The program itself, beside its data, is no misnamed data file.
@@ -343,6 +394,14 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
           "ijunkite failu vardu pletiniu rodyma)."
           " Ten yra failas Masyvas.csv: pervadinkite ji i Masyvas.txt (pirma "
           "ijunkite failu vardu pletiniu rodyma)."
+          " Ten yra failas Masyvas.docx: tai Word dokumentas, ne tekstas. "
+          "Atidarykite ji Word programa ir irasykite kaip teksta: \"Failas\", "
+          "\"Irasyti kaip\", failo tipas \"Paprastasis tekstas\" (Plain "
+          "Text), vardas Masyvas."
+          " Ten yra failas Masyvas.txt.lnk: tai nuoroda i faila, o ne pats "
+          "failas. Nukopijuokite pati faila i si aplanka: spustelekite "
+          "nuoroda desiniuoju peles klavisu ir pasirinkite \"Atidaryti failo "
+          "vieta\" (Open file location)."
           " Ten yra failas Masyvas.txt.txt: jo varde du pletiniai (Windows "
           "paslepia paskutiniji). Pervadinkite ji i Masyvas.txt; jei "
           "pletiniai paslepti, rasykite tik Masyvas."

@@ -35,6 +35,25 @@ bool Programa(const FailasAplanke& f, const std::string& maz) {
   return f.vykdomas && maz.find('.') == std::string::npos;
 }
 
+// The kind of a file named kamienas with a spreadsheet's or a document's
+// extension (maz: its name in lower case); kKitasPletinys for any other.
+PanasusVardas::Rusis Dokumentas(const std::string& maz,
+                                const std::string& kamienas) {
+  static const struct {
+    const char* pletinys;
+    PanasusVardas::Rusis rusis;
+  } kDokumentai[] = {
+      {".xlsx", PanasusVardas::kExcel}, {".xls", PanasusVardas::kExcel},
+      {".xlsm", PanasusVardas::kExcel}, {".docx", PanasusVardas::kWord},
+      {".doc", PanasusVardas::kWord},   {".rtf", PanasusVardas::kRtf},
+      {".odt", PanasusVardas::kWriter}, {".pdf", PanasusVardas::kPdf},
+  };
+  for (const auto& d : kDokumentai) {
+    if (maz == kamienas + d.pletinys) return d.rusis;
+  }
+  return PanasusVardas::kKitasPletinys;
+}
+
 }  // namespace
 
 fs::path Aplankas(const std::string& vardas) {
@@ -55,10 +74,11 @@ std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
       rasta.push_back({f.vardas, PanasusVardas::kDuPletiniai});
     } else if (kitas_maz == ieskomas) {
       rasta.push_back({f.vardas, PanasusVardas::kKitosRaides});
-    } else if (kitas_maz == kamienas + ".xlsx" ||
-               kitas_maz == kamienas + ".xls" ||
-               kitas_maz == kamienas + ".xlsm") {
-      rasta.push_back({f.vardas, PanasusVardas::kExcel});
+    } else if (kitas_maz == ieskomas + ".lnk") {
+      rasta.push_back({f.vardas, PanasusVardas::kNuoroda});
+    } else if (Dokumentas(kitas_maz, kamienas) !=
+               PanasusVardas::kKitasPletinys) {
+      rasta.push_back({f.vardas, Dokumentas(kitas_maz, kamienas)});
     } else if ((kitas_maz == kamienas ||
                 Prasideda(kitas_maz, kamienas + ".")) &&
                !Programa(f, kitas_maz)) {

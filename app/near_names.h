@@ -16,8 +16,13 @@ struct PanasusVardas {
     kDuPletiniai,    // the name with a second ".txt" ("Masyvas.txt.txt")
     kKitosRaides,    // the name in other letter case ("masyvas.TXT")
     kExcel,          // an Excel workbook of the same name ("Masyvas.xlsx")
+    kWord,           // a Word document ("Masyvas.docx", "Masyvas.doc")
+    kRtf,            // a WordPad (RTF) document ("Masyvas.rtf")
+    kWriter,         // a LibreOffice Writer document ("Masyvas.odt")
+    kPdf,            // a PDF document ("Masyvas.pdf")
+    kNuoroda,        // a shortcut to a file of the name ("Masyvas.txt.lnk")
     kKitasPletinys,  // another extension, or none ("Masyvas.csv", "Masyvas"),
-                     // but not a program ("masyvas.exe") or a shortcut
+                     // but not a program ("masyvas.exe") or another shortcut
   };
   std::string vardas;  // as UTF-8
   Rusis rusis;

@@ -1,0 +1,56 @@
+#include "app/near_names.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(NearNames, TellEachKindOfFileNearlyNamed) {
+  struct Atvejis {
+    const char* vardas;
+    bool panasus;  // named at all
+    PanasusVardas::Rusis rusis;
+  };
+  const Atvejis atvejai[] = {
+      {"Masyvas.txt.txt", true, PanasusVardas::kDuPletiniai},
+      {"masyvas.TXT", true, PanasusVardas::kKitosRaides},
+      {"Masyvas.xls", true, PanasusVardas::kExcel},
+      {"MASYVAS.XLSM", true, PanasusVardas::kExcel},
+      {"Masyvas.docx", true, PanasusVardas::kWord},
+      {"masyvas.DOC", true, PanasusVardas::kWord},
+      {"Masyvas.rtf", true, PanasusVardas::kRtf},
+      {"Masyvas.odt", true, PanasusVardas::kWriter},
+      {"Masyvas.pdf", true, PanasusVardas::kPdf},
+      {"Masyvas.txt.lnk", true, PanasusVardas::kNuoroda},
+      {"MASYVAS.TXT.LNK", true, PanasusVardas::kNuoroda},
+      {"Masyvas.csv", true, PanasusVardas::kKitasPletinys},
+      {"Masyvas.docm", true, PanasusVardas::kKitasPletinys},
+      {"Masyvas", true, PanasusVardas::kKitasPletinys},
+      // A shortcut to something else, a program, another name, the name.
+      {"Masyvas.lnk", false, PanasusVardas::kKitasPletinys},
+      {"masyvas.exe.lnk", false, PanasusVardas::kKitasPletinys},
+      {"masyvas.exe", false, PanasusVardas::kKitasPletinys},
+      {"Masyvas2.txt", false, PanasusVardas::kKitasPletinys},
+      {"Masyvas.txt", false, PanasusVardas::kKitasPletinys},
+  };
+  const fs::path aplankas = fs::current_path() / "masyvas_near";
+  for (const Atvejis& a : atvejai) {
+    fs::remove_all(aplankas);
+    fs::create_directories(aplankas);
+    std::ofstream(aplankas / a.vardas) << "1 1 1";
+    const std::vector<PanasusVardas> rasta =
+        PanasusVardai(aplankas, "Masyvas.txt");
+    ASSERT_EQ(a.panasus ? 1U : 0U, rasta.size()) << a.vardas;
+    if (a.panasus) {
+      EXPECT_EQ(a.vardas, rasta[0].vardas);
+      EXPECT_EQ(a.rusis, rasta[0].rusis) << a.vardas;
+    }
+  }
+  fs::remove_all(aplankas);
+}
+
+}  // namespace
