@@ -11,7 +11,7 @@
 // and the files nearly of its name.
 std::string KurIeskoti(std::string Duom) {
   const std::filesystem::path aplankas = Aplankas(Duom);
-  const std::string vardas = Utf8(std::filesystem::path(Duom).filename());
+  const std::string vardas = Pavadinimas(Duom);
   const std::string kamienas = Utf8(std::filesystem::path(vardas).stem());
   std::string tekstas;
   if (LaikinameAplanke(aplankas)) {

@@ -12,6 +12,7 @@
 #include "app/code_page.h"
 #include "app/console.h"
 #include "app/messages.h"
+#include "app/notes.h"
 #include "app/pause.h"
 #include "app/results_file.h"
 #include "matrix/matrix.h"

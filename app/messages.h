@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "app/results_file.h"
@@ -29,15 +28,6 @@ std::string PakeistasPranesimas(std::string Rez);
 
 // A message as the line that says the run failed.
 std::string KlaidosEilute(const std::string& pranesimas);
-
-// The warning that more than white space follows the last value of the data
-// file Duom, at vieta, read as n rows of m columns.
-std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
-                                 std::int32_t n, std::int32_t m);
-
-// The note that the results file Rez is Windows-1257 text, for a system
-// whose programs take another code page by default.
-std::string KoduotesPastaba(std::string Rez);
 
 // The line that says the run ran out of memory, ready made, and its ASCII
 // form.

@@ -62,6 +62,10 @@ fs::path Aplankas(const std::string& vardas) {
   return ec ? fs::path() : kelias.parent_path();
 }
 
+std::string Pavadinimas(const std::string& vardas) {
+  return Utf8(fs::path(vardas).filename());
+}
+
 std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
                                          std::string vardas) {
   const std::string ieskomas = Mazosiomis(vardas);

@@ -10,6 +10,9 @@
 // working folder is gone.
 std::filesystem::path Aplankas(const std::string& vardas);
 
+// The name of the file vardas without its folder, as UTF-8.
+std::string Pavadinimas(const std::string& vardas);
+
 // A file whose name is nearly the one looked for.
 struct PanasusVardas {
   enum Rusis {
