@@ -9,7 +9,8 @@
 
 // What may be done when the data file is not found: where the program runs,
 // and the files nearly of its name.
-std::string KurIeskoti(std::string Duom) {
+std::string KurIeskoti(std::string Duom,
+                       const std::filesystem::path& programos) {
   const std::filesystem::path aplankas = Aplankas(Duom);
   const std::string vardas = Pavadinimas(Duom);
   const std::string kamienas = Utf8(std::filesystem::path(vardas).stem());
@@ -52,6 +53,12 @@ std::string KurIeskoti(std::string Duom) {
                    " (pirma įjunkite failų vardų plėtinių rodymą).";
         break;
     }
+  }
+  if (ProgramosAplankeYra(aplankas, programos, vardas)) {
+    tekstas += " Failas " + vardas + " yra programos aplanke " +
+               Utf8(programos) +
+               ", bet programa jo ieško ten, kur paleista: paleiskite ją iš "
+               "jos pačios aplanko (pvz., dukart spustelėję).";
   }
   return tekstas;
 }

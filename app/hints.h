@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "app/file_reason.h"
@@ -9,9 +10,11 @@
 // to a message.
 
 // Where the data file Duom may be, when it is not found: a run from the
-// temporary folder, and the files nearly of its name, each as a sentence
-// after a space; nothing when there is no such hint.
-std::string KurIeskoti(std::string Duom);
+// temporary folder, the files nearly of its name, and a file of its name in
+// the program's own folder programos, each as a sentence after a space;
+// nothing when there is no such hint.
+std::string KurIeskoti(std::string Duom,
+                       const std::filesystem::path& programos);
 
 // " (kodas N: the system's text)" for the error k, or nothing when the call
 // set no code.

@@ -14,6 +14,7 @@
 #include "app/messages.h"
 #include "app/notes.h"
 #include "app/pause.h"
+#include "app/program.h"
 #include "app/results_file.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
@@ -39,7 +40,7 @@ bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
   std::optional<Vieta> perteklius;
   SkaitymoKlaida skaitymo_klaida;
   if (!Skaityti(Duom, Mas, n, m, perteklius, skaitymo_klaida)) {
-    klaida = SkaitymoPranesimas(Duom, skaitymo_klaida);
+    klaida = SkaitymoPranesimas(Duom, skaitymo_klaida, ProgramosAplankas());
     return false;
   }
   if (perteklius) ispejimas = PertekliausIspejimas(Duom, *perteklius, n, m);
@@ -83,7 +84,7 @@ bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   // The console's character set, for the messages, from the environment.
   static_cast<void>(std::setlocale(LC_CTYPE, ""));
 #ifdef SIGXFSZ
@@ -102,6 +103,10 @@ int main() {
     if (gerai) {
       std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
       if (!ispejimas.empty()) Pranesti(ispejimas);
+      for (const std::string& pastaba :
+           Pastabos(Duom, Rez, Argumentai(argc, argv))) {
+        Pranesti(pastaba);
+      }
       if (!UzrasuKnygeleRodysRaides()) Pranesti(KoduotesPastaba(Rez));
     } else {
       Pranesti(KlaidosEilute(klaida));

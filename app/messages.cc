@@ -11,13 +11,6 @@
 
 namespace {
 
-// " aplanke " and the folder that holds the file; nothing when the working
-// folder is gone.
-std::string Aplanke(const std::string& vardas) {
-  const std::filesystem::path aplankas = Aplankas(vardas);
-  return aplankas.empty() ? "" : " aplanke " + Utf8(aplankas);
-}
-
 // Text found in the data file, in quotes: printable ASCII as it is, other
 // bytes as \xNN, and "..." where it goes on.
 std::string Cituoti(const std::string& rasta, bool ilgesne) {
@@ -51,7 +44,13 @@ std::string NeIrasyta(const std::string& Rez, const std::string& kodel) {
 
 }  // namespace
 
-std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
+std::string Aplanke(const std::string& vardas) {
+  const std::filesystem::path aplankas = Aplankas(vardas);
+  return aplankas.empty() ? "" : " aplanke " + Utf8(aplankas);
+}
+
+std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
+                               const std::filesystem::path& programos) {
   const std::string vardas = Pavadinimas(Duom);
   const std::string ties = vardas + ":" + std::to_string(klaida.vieta.eil) +
                            ":" + std::to_string(klaida.vieta.stulp) + ": ";
@@ -68,7 +67,7 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
       const FailoPriezastis p = Priezastis(Duom, false, klaida.sistemos_klaida);
       if (p == FailoPriezastis::kNerastas) {
         return "duomenų failas " + vardas + " nerastas" + Aplanke(Duom) + "." +
-               KurIeskoti(Duom);
+               KurIeskoti(Duom, programos);
       }
       return "nepavyko atidaryti duomenų failo " + vardas + Aplanke(Duom) +
              ": " + Zodziais(p, false, klaida.sistemos_klaida) + ".";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "app/results_file.h"
@@ -10,8 +11,14 @@
 // line end. A file that cannot be opened or written is named with the folder
 // that holds it, as an absolute path.
 
-// Why the data file Duom could not be read, and where.
-std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida);
+// " aplanke " and the folder that holds the file vardas, to follow its name;
+// nothing when the working folder is gone.
+std::string Aplanke(const std::string& vardas);
+
+// Why the data file Duom could not be read, and where; programos is the
+// program's own folder, where a data file not found may be instead.
+std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
+                               const std::filesystem::path& programos);
 
 // Why the results file Rez could not be taken for the run: u is the outcome
 // (not kGerai), klaida the error of the failed call for kKlaida.

@@ -312,7 +312,7 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     std::istringstream fd(a.tekstas);
     EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida))
         << a.tekstas;
-    EXPECT_EQ(a.klaida, Ascii(SkaitymoPranesimas("Masyvas.txt", klaida)))
+    EXPECT_EQ(a.klaida, Ascii(SkaitymoPranesimas("Masyvas.txt", klaida, {})))
         << a.tekstas;
     EXPECT_EQ(0, n) << a.tekstas;
     EXPECT_EQ(0, m) << a.tekstas;
@@ -330,7 +330,7 @@ TEST(Messages, NameTheReasonTheSystemGave) {
     SkaitymoKlaida klaida;
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
     klaida.sistemos_klaida = sistema(nr);
-    return Ascii(SkaitymoPranesimas(vardas, klaida));
+    return Ascii(SkaitymoPranesimas(vardas, klaida, {}));
   };
   const auto rezultatai = [&sistema](const std::string& vardas, int nr) {
     return Ascii(UzemimoPranesimas(Uzemimas::kKlaida, vardas, "Masyvas.txt",
@@ -364,7 +364,7 @@ TEST(Messages, NameTheReasonTheSystemGave) {
   SkaitymoKlaida neperskaitomas;
   neperskaitomas.rusis = SkaitymoKlaida::kNeperskaitomas;
   EXPECT_EQ("nepavyko perskaityti duomenu failo Masyvas.txt iki galo.",
-            Ascii(SkaitymoPranesimas("Masyvas.txt", neperskaitomas)));
+            Ascii(SkaitymoPranesimas("Masyvas.txt", neperskaitomas, {})));
 }
 
 TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
@@ -409,7 +409,7 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
           "Atidarykite ja Excel programa ir irasykite kaip teksta: "
           "\"Failas\", \"Irasyti kaip\", failo tipas \"Tekstas (atskirtas "
           "tabuliavimo zenklais)\" (Text (Tab delimited)), vardas Masyvas.",
-      Ascii(SkaitymoPranesimas(kelias, klaida)));
+      Ascii(SkaitymoPranesimas(kelias, klaida, {})));
   fs::remove_all(aplankas);
 }
 

@@ -96,6 +96,16 @@ std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
   return rasta;
 }
 
+bool ProgramosAplankeYra(const fs::path& aplankas, const fs::path& programos,
+                         const std::string& vardas) {
+  std::error_code ec;
+  if (programos.empty() || aplankas.empty() ||
+      fs::equivalent(aplankas, programos, ec) || ec) {
+    return false;
+  }
+  return fs::exists(programos / fs::u8path(vardas), ec);
+}
+
 bool LaikinameAplanke(const fs::path& aplankas) {
   std::error_code ec;
   const fs::path laikinas = fs::temp_directory_path(ec);

@@ -36,6 +36,12 @@ struct PanasusVardas {
 std::vector<PanasusVardas> PanasusVardai(const std::filesystem::path& aplankas,
                                          std::string vardas);
 
+// True when programos, the program's own folder, is not the folder aplankas
+// and holds a file named vardas (of any kind).
+bool ProgramosAplankeYra(const std::filesystem::path& aplankas,
+                         const std::filesystem::path& programos,
+                         const std::string& vardas);
+
 // True when aplankas is the system's folder for temporary files or lies below
 // it: as when a program is run from inside a zip archive, which the file
 // manager unpacks alone into a temporary folder.
