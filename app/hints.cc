@@ -15,7 +15,7 @@ std::string KurIeskoti(std::string Duom,
   const std::string vardas = Pavadinimas(Duom);
   const std::string kamienas = Utf8(std::filesystem::path(vardas).stem());
   std::string tekstas;
-  if (LaikinameAplanke(aplankas)) {
+  if (ZipAplanke(aplankas)) {
     tekstas +=
         " Programa paleista laikinajame aplanke, tikriausiai tiesiai iš ZIP "
         "archyvo: pirma išskleiskite archyvą („Išskleisti viską...“, angl. "

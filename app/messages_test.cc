@@ -10,7 +10,6 @@
 #include <string>
 
 #include "app/ascii.h"
-#include "app/near_names.h"
 
 namespace {
 
@@ -411,14 +410,6 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
           "tabuliavimo zenklais)\" (Text (Tab delimited)), vardas Masyvas.",
       Ascii(SkaitymoPranesimas(kelias, klaida, {})));
   fs::remove_all(aplankas);
-}
-
-TEST(Messages, TellARunFromTheTemporaryFolder) {
-  namespace fs = std::filesystem;
-  EXPECT_TRUE(LaikinameAplanke(fs::temp_directory_path()));
-  EXPECT_TRUE(
-      LaikinameAplanke(fs::temp_directory_path() / "Temp1_a.zip" / "b"));
-  EXPECT_FALSE(LaikinameAplanke(fs::temp_directory_path().parent_path()));
 }
 
 }  // namespace

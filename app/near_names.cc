@@ -21,16 +21,17 @@ bool Prasideda(const std::string& s, const std::string& pradzia) {
   return s.compare(0, pradzia.size(), pradzia) == 0;
 }
 
+bool Baigiasi(const std::string& s, const std::string& galas) {
+  return s.size() > galas.size() &&
+         s.compare(s.size() - galas.size(), galas.size(), galas) == 0;
+}
+
 // A program, such as this one beside its data (masyvas.exe, or masyvas with
 // the permission to run it), or a shortcut: never the data file misnamed.
 bool Programa(const FailasAplanke& f, const std::string& maz) {
   for (const char* pletinys :
        {".exe", ".com", ".bat", ".cmd", ".dll", ".lnk"}) {
-    const std::string p = pletinys;
-    if (maz.size() > p.size() &&
-        maz.compare(maz.size() - p.size(), p.size(), p) == 0) {
-      return true;
-    }
+    if (Baigiasi(maz, pletinys)) return true;
   }
   return f.vykdomas && maz.find('.') == std::string::npos;
 }
@@ -106,25 +107,9 @@ bool ProgramosAplankeYra(const fs::path& aplankas, const fs::path& programos,
   return fs::exists(programos / fs::u8path(vardas), ec);
 }
 
-bool LaikinameAplanke(const fs::path& aplankas) {
-  std::error_code ec;
-  const fs::path laikinas = fs::temp_directory_path(ec);
-  if (ec || laikinas.empty()) return false;
-  const fs::path a = fs::weakly_canonical(aplankas, ec);
-  if (ec) return false;
-  const fs::path l = fs::weakly_canonical(laikinas, ec);
-  if (ec) return false;
-  // Folder names compared part by part; on Windows with ASCII letters in
-  // either case.
-  auto ai = a.begin();
-  for (auto li = l.begin(); li != l.end(); ++li, ++ai) {
-    if (li->empty() && std::next(li) == l.end()) break;  // a trailing slash
-    if (ai == a.end()) return false;
-#ifdef _WIN32
-    if (Mazosiomis(Utf8(*ai)) != Mazosiomis(Utf8(*li))) return false;
-#else
-    if (*ai != *li) return false;
-#endif
+bool ZipAplanke(const fs::path& aplankas) {
+  for (const fs::path& dalis : aplankas) {
+    if (Baigiasi(Mazosiomis(Utf8(dalis)), ".zip")) return true;
   }
-  return true;
+  return false;
 }

@@ -42,7 +42,8 @@ bool ProgramosAplankeYra(const std::filesystem::path& aplankas,
                          const std::filesystem::path& programos,
                          const std::string& vardas);
 
-// True when aplankas is the system's folder for temporary files or lies below
-// it: as when a program is run from inside a zip archive, which the file
-// manager unpacks alone into a temporary folder.
-bool LaikinameAplanke(const std::filesystem::path& aplankas);
+// True when a part of the path aplankas is named like a zip archive (ends in
+// ".zip", in any letter case): as the temporary folder, such as
+// ...\Temp1_masyvas.zip\, that Windows' file manager unpacks a program alone
+// into when it is run from inside the archive.
+bool ZipAplanke(const std::filesystem::path& aplankas);

@@ -53,4 +53,25 @@ TEST(NearNames, TellEachKindOfFileNearlyNamed) {
   fs::remove_all(aplankas);
 }
 
+TEST(NearNames, TellARunFromInsideAZipArchive) {
+  struct Atvejis {
+    fs::path aplankas;
+    bool zip;
+  };
+  const fs::path laikinas = fs::temp_directory_path();
+  const Atvejis atvejai[] = {
+      {laikinas / "Temp1_masyvas.zip", true},
+      {laikinas / "Temp1_masyvas-1.0.0-win64.ZIP" / "masyvas-1.0.0-win64",
+       true},
+      {fs::current_path() / "a.zip" / "b", true},
+      // The temporary folder alone, as every folder of a drive may be.
+      {laikinas, false},
+      {laikinas / "Temp1_masyvas", false},
+      {fs::current_path() / "a.zipper" / "zip", false},
+  };
+  for (const Atvejis& a : atvejai) {
+    EXPECT_EQ(a.zip, ZipAplanke(a.aplankas)) << a.aplankas;
+  }
+}
+
 }  // namespace
