@@ -67,7 +67,8 @@ bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
 
 // Takes and empties the results file, writes the report and checks that the
 // results file's name still names the file written, which stays held.
-// Returns false with the message in klaida when the run fails.
+// Returns false with the message in klaida when the run fails; once a report
+// in the results file has been emptied, the message says so.
 bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
              std::string& ispejimas) {
   SistemosKlaida atidarymo_klaida;
@@ -76,9 +77,11 @@ bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
     klaida = UzemimoPranesimas(u, Rez, Duom, atidarymo_klaida);
     return false;
   }
-  if (!Ataskaita(failas, klaida, ispejimas)) return false;
-  if (TebeVadinamas(Rez, failas)) return true;
-  klaida = PakeistasPranesimas(Rez);
+  if (Ataskaita(failas, klaida, ispejimas)) {
+    if (TebeVadinamas(Rez, failas)) return true;
+    klaida = PakeistasPranesimas(Rez);
+  }
+  if (failas.buvo_ataskaita) klaida += IstrintaAtaskaita(Rez);
   return false;
 }
 

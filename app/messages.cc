@@ -157,6 +157,10 @@ std::string NeirasytaPranesimas(std::string Rez, const SistemosKlaida& klaida,
                                    "nepilna ataskaita."));
 }
 
+std::string IstrintaAtaskaita(std::string Rez) {
+  return " Ankstesnė ataskaita " + Pavadinimas(Rez) + " ištrinta.";
+}
+
 std::string PakeistasPranesimas(std::string Rez) {
   return "rezultatų failas " + Pavadinimas(Rez) + Aplanke(Rez) +
          " buvo perkeltas, ištrintas ar pakeistas kitu, kol programa rašė "

@@ -30,6 +30,10 @@ std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
 std::string NeirasytaPranesimas(std::string Rez, const SistemosKlaida& klaida,
                                 bool isvalyta);
 
+// The sentence that follows a message, after a space, where the run failed
+// once it had emptied the results file Rez, which held a report.
+std::string IstrintaAtaskaita(std::string Rez);
+
 // The results file Rez was moved, deleted or replaced during the run.
 std::string PakeistasPranesimas(std::string Rez);
 
