@@ -27,11 +27,11 @@ std::string KurIeskoti(std::string Duom,
       case PanasusVardas::kDuPletiniai:
         tekstas +=
             ": jo varde du plėtiniai (Windows paslepia paskutinįjį). "
-            "Pervadinkite jį į " +
+            "Pervardykite jį – naujas vardas " +
             vardas + "; jei plėtiniai paslėpti, rašykite tik " + kamienas + ".";
         break;
       case PanasusVardas::kKitosRaides:
-        tekstas += ": pervadinkite jį į " + vardas +
+        tekstas += ": pervardykite jį – naujas vardas " + vardas +
                    " (didžiosios ir mažosios raidės čia skiriasi).";
         break;
       case PanasusVardas::kExcel:
@@ -49,7 +49,7 @@ std::string KurIeskoti(std::string Duom,
             "location).";
         break;
       case PanasusVardas::kKitasPletinys:
-        tekstas += ": pervadinkite jį į " + vardas +
+        tekstas += ": pervardykite jį – naujas vardas " + vardas +
                    " (pirma įjunkite failų vardų plėtinių rodymą).";
         break;
     }
@@ -82,8 +82,8 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k) {
     case FailoPriezastis::kNuoroduCiklas:
       return "simbolinės nuorodos sudaro ratą";
     case FailoPriezastis::kAtidarytasKitur:
-      return "failas atidarytas kitoje programoje (pvz., Excel ar Word), kuri "
-             "jo neužleidžia: uždarykite jį ten ir paleiskite šią programą dar "
+      return "failas atidarytas kitoje programoje (pvz., Excel ar Word) ir "
+             "jos užimtas: uždarykite jį ten ir paleiskite šią programą dar "
              "kartą";
     case FailoPriezastis::kTikSkaitymui:
       return "failas pažymėtas „Tik skaitymui“ (Read-only): spustelėkite jį "

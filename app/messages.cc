@@ -104,7 +104,7 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
     case SkaitymoKlaida::kNetelpa:
       if (klaida.kuri.reiksme != Kuri::kElementas) return kiekiui + rasta + ".";
       return ties + Reiksme(klaida.kuri, false) +
-             " netelpa į leistiną ribą: rasta " + rasta +
+             " per didelis arba per mažas: rasta " + rasta +
              ", o turi būti nuo -2147483648 iki 2147483647.";
     case SkaitymoKlaida::kUzRibu:
       return kiekiui + std::to_string(klaida.skaicius) + ".";

@@ -184,23 +184,23 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
        "skaicius, rasta \"-\"."},
       {"1 3\n1 2147483648 3",
-       "Masyvas.txt:2:3: elementas [1, 2] netelpa i "
-       "leistina riba: rasta \"2147483648\", o turi buti nuo -2147483648 "
+       "Masyvas.txt:2:3: elementas [1, 2] per didelis arba per mazas:"
+       " rasta \"2147483648\", o turi buti nuo -2147483648 "
        "iki 2147483647."},
       {"1 1 -2147483649",
-       "Masyvas.txt:1:5: elementas [1, 1] netelpa i "
-       "leistina riba: rasta \"-2147483649\", o turi buti nuo -2147483648 "
+       "Masyvas.txt:1:5: elementas [1, 1] per didelis arba per mazas:"
+       " rasta \"-2147483649\", o turi buti nuo -2147483648 "
        "iki 2147483647."},
       {"1 1 21474836480",
-       "Masyvas.txt:1:5: elementas [1, 1] netelpa i "
-       "leistina riba: rasta \"21474836480\", o turi buti nuo -2147483648 "
+       "Masyvas.txt:1:5: elementas [1, 1] per didelis arba per mazas:"
+       " rasta \"21474836480\", o turi buti nuo -2147483648 "
        "iki 2147483647."},
       {"1 1 -21474836480",
-       "Masyvas.txt:1:5: elementas [1, 1] netelpa i "
-       "leistina riba: rasta \"-21474836480\", o turi buti nuo -2147483648 "
+       "Masyvas.txt:1:5: elementas [1, 1] per didelis arba per mazas:"
+       " rasta \"-21474836480\", o turi buti nuo -2147483648 "
        "iki 2147483647."},
       {"1 1 123456789012345678901234567890",
-       "Masyvas.txt:1:5: elementas [1, 1] netelpa i leistina riba: rasta "
+       "Masyvas.txt:1:5: elementas [1, 1] per didelis arba per mazas: rasta "
        "\"12345678901234567890...\", o turi buti nuo -2147483648 iki "
        "2147483647."},
       {"1 1 abcdefghijklmnopqrstuvwxyz",
@@ -387,11 +387,14 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
   const std::string kelias = (aplankas / "Masyvas.txt").string();
   EXPECT_EQ(
       "duomenu failas Masyvas.txt nerastas aplanke " + aplankas.string() +
-          ". Ten yra failas MASYVAS.TXT: pervadinkite ji i Masyvas.txt "
+          ". Ten yra failas MASYVAS.TXT: pervardykite ji - naujas vardas "
+          "Masyvas.txt "
           "(didziosios ir mazosios raides cia skiriasi)."
-          " Ten yra failas Masyvas: pervadinkite ji i Masyvas.txt (pirma "
+          " Ten yra failas Masyvas: pervardykite ji - naujas vardas "
+          "Masyvas.txt (pirma "
           "ijunkite failu vardu pletiniu rodyma)."
-          " Ten yra failas Masyvas.csv: pervadinkite ji i Masyvas.txt (pirma "
+          " Ten yra failas Masyvas.csv: pervardykite ji - naujas vardas "
+          "Masyvas.txt (pirma "
           "ijunkite failu vardu pletiniu rodyma)."
           " Ten yra failas Masyvas.docx: tai Word dokumentas, ne tekstas. "
           "Atidarykite ji Word programa ir irasykite kaip teksta: \"Failas\", "
@@ -402,7 +405,8 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
           "nuoroda desiniuoju peles klavisu ir pasirinkite \"Atidaryti failo "
           "vieta\" (Open file location)."
           " Ten yra failas Masyvas.txt.txt: jo varde du pletiniai (Windows "
-          "paslepia paskutiniji). Pervadinkite ji i Masyvas.txt; jei "
+          "paslepia paskutiniji). Pervardykite ji - naujas vardas Masyvas.txt; "
+          "jei "
           "pletiniai paslepti, rasykite tik Masyvas."
           " Ten yra failas Masyvas.xlsx: tai Excel darbaknyge, ne tekstas. "
           "Atidarykite ja Excel programa ir irasykite kaip teksta: "

@@ -11,8 +11,8 @@ std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
                                  std::int32_t n, std::int32_t m) {
   return "Įspėjimas: " + Pavadinimas(Duom) + ":" + std::to_string(vieta.eil) +
          ":" + std::to_string(vieta.stulp) +
-         ": po paskutinio elemento dar yra skaičių ar teksto, į juos "
-         "neatsižvelgta; ar teisingi eilučių (" +
+         ": po paskutinio elemento dar yra skaičių ar teksto, jie "
+         "praleisti; ar teisingi eilučių (" +
          std::to_string(n) + ") ir stulpelių (" + std::to_string(m) +
          ") skaičiai?";
 }
