@@ -8,7 +8,7 @@
 #include "app/utf8.h"
 
 // What may be done when the data file is not found: where the program runs,
-// and the files nearly of its name.
+// the files nearly of its name, and the program's own folder.
 std::string KurIeskoti(std::string Duom,
                        const std::filesystem::path& programos) {
   const std::filesystem::path aplankas = Aplankas(Duom);

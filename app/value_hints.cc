@@ -12,38 +12,38 @@ namespace {
 struct Zenklas {
   enum Rusis { kBruksnys, kTarpas, kSkaitmuo };
   const char* utf8;
-  unsigned char baitas;
   Rusis rusis;
+  unsigned char baitas;
   char skaitmuo;  // for kSkaitmuo: the digit of the same key
 };
 
 constexpr Zenklas kZenklai[] = {
     // Hyphens and dashes (U+2010 to U+2015), the minus sign, the small and
     // the full-width hyphen-minus, and the soft hyphen.
-    {"\xe2\x80\x90", 0, Zenklas::kBruksnys, 0},
-    {"\xe2\x80\x91", 0, Zenklas::kBruksnys, 0},
-    {"\xe2\x80\x92", 0, Zenklas::kBruksnys, 0},
-    {"\xe2\x80\x93", 0x96, Zenklas::kBruksnys, 0},
-    {"\xe2\x80\x94", 0x97, Zenklas::kBruksnys, 0},
-    {"\xe2\x80\x95", 0, Zenklas::kBruksnys, 0},
-    {"\xe2\x88\x92", 0, Zenklas::kBruksnys, 0},
-    {"\xef\xb9\x98", 0, Zenklas::kBruksnys, 0},
-    {"\xef\xb9\xa3", 0, Zenklas::kBruksnys, 0},
-    {"\xef\xbc\x8d", 0, Zenklas::kBruksnys, 0},
-    {"\xc2\xad", 0xad, Zenklas::kBruksnys, 0},
+    {"\xe2\x80\x90", Zenklas::kBruksnys, 0, 0},
+    {"\xe2\x80\x91", Zenklas::kBruksnys, 0, 0},
+    {"\xe2\x80\x92", Zenklas::kBruksnys, 0, 0},
+    {"\xe2\x80\x93", Zenklas::kBruksnys, 0x96, 0},
+    {"\xe2\x80\x94", Zenklas::kBruksnys, 0x97, 0},
+    {"\xe2\x80\x95", Zenklas::kBruksnys, 0, 0},
+    {"\xe2\x88\x92", Zenklas::kBruksnys, 0, 0},
+    {"\xef\xb9\x98", Zenklas::kBruksnys, 0, 0},
+    {"\xef\xb9\xa3", Zenklas::kBruksnys, 0, 0},
+    {"\xef\xbc\x8d", Zenklas::kBruksnys, 0, 0},
+    {"\xc2\xad", Zenklas::kBruksnys, 0xad, 0},
     // The non-breaking space.
-    {"\xc2\xa0", 0xa0, Zenklas::kTarpas, 0},
+    {"\xc2\xa0", Zenklas::kTarpas, 0xa0, 0},
     // The Lithuanian keyboard's number row: ą č ę ė į š ų ū „ “.
-    {"\xc4\x85", 0xe0, Zenklas::kSkaitmuo, '1'},
-    {"\xc4\x8d", 0xe8, Zenklas::kSkaitmuo, '2'},
-    {"\xc4\x99", 0xe6, Zenklas::kSkaitmuo, '3'},
-    {"\xc4\x97", 0xeb, Zenklas::kSkaitmuo, '4'},
-    {"\xc4\xaf", 0xe1, Zenklas::kSkaitmuo, '5'},
-    {"\xc5\xa1", 0xf0, Zenklas::kSkaitmuo, '6'},
-    {"\xc5\xb3", 0xf8, Zenklas::kSkaitmuo, '7'},
-    {"\xc5\xab", 0xfb, Zenklas::kSkaitmuo, '8'},
-    {"\xe2\x80\x9e", 0x84, Zenklas::kSkaitmuo, '9'},
-    {"\xe2\x80\x9c", 0x93, Zenklas::kSkaitmuo, '0'},
+    {"\xc4\x85", Zenklas::kSkaitmuo, 0xe0, '1'},
+    {"\xc4\x8d", Zenklas::kSkaitmuo, 0xe8, '2'},
+    {"\xc4\x99", Zenklas::kSkaitmuo, 0xe6, '3'},
+    {"\xc4\x97", Zenklas::kSkaitmuo, 0xeb, '4'},
+    {"\xc4\xaf", Zenklas::kSkaitmuo, 0xe1, '5'},
+    {"\xc5\xa1", Zenklas::kSkaitmuo, 0xf0, '6'},
+    {"\xc5\xb3", Zenklas::kSkaitmuo, 0xf8, '7'},
+    {"\xc5\xab", Zenklas::kSkaitmuo, 0xfb, '8'},
+    {"\xe2\x80\x9e", Zenklas::kSkaitmuo, 0x84, '9'},
+    {"\xe2\x80\x9c", Zenklas::kSkaitmuo, 0x93, '0'},
 };
 
 bool Skaitmuo(char c) { return c >= '0' && c <= '9'; }
