@@ -40,7 +40,7 @@ struct SkaitymoKlaida {
     kNeperskaitomas,  // a read failed part-way (sistemos_klaida)
     kUtf16,           // the text is UTF-16
     kDokumentas,      // a document's file format, not text (dokumentas)
-    kDvejetainis,     // a value fails where the bytes read hold a NUL
+    kDvejetainis,     // no integer, and the bytes read hold a NUL byte
     kBaigesi,         // the file ends where the value should be
     kNeSveikasis,     // the value is not an integer (rasta)
     kNetelpa,         // the value does not fit in 32 bits (rasta)
@@ -71,10 +71,10 @@ struct SkaitymoKlaida {
 // integers: white space is skipped, then an optional sign and digits, and a
 // value ends where its digits end ("5-3" is 5 and -3). A UTF-8 byte order
 // mark at the start is skipped. UTF-16 text and a document's file format are
-// told by the first bytes; a value that fails where the bytes read so far
-// hold a NUL byte is told as a file that is not text. Text run on from the last
-// value is read as part of it, as for any value ("4.5" fails; "5-3" is 5 and
-// one more value). Returns true on success; then, if more than white space
+// told by the first bytes; a value that is no integer, where the bytes read so
+// far hold a NUL byte, is told as a file that is not text. Text run on from the
+// last value is read as part of it, as for any value ("4.5" fails; "5-3" is 5
+// and one more value). Returns true on success; then, if more than white space
 // follows the last value (looked for through at most 1 MiB of white space),
 // perteklius says where it starts. A data file that is a pipe (FIFO) is read
 // once something writes into it, within kKanaloLaukimas seconds. On failure
