@@ -2,48 +2,20 @@
 
 #include <filesystem>
 
+#include "app/documents.h"
 #include "app/file_reason.h"
 #include "app/near_names.h"
 #include "app/utf8.h"
 
-namespace {
-
-bool Yra(const std::string& tekstas, const char* dalis) {
-  return tekstas.find(dalis) != std::string::npos;
-}
-
-}  // namespace
-
-std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
-  const std::string& t = k.rasta;
-  // En dash in UTF-8 and in Windows-1257, and the minus sign in UTF-8.
-  if (Yra(t, "\xe2\x80\x93") || Yra(t, "\x96") || Yra(t, "\xe2\x88\x92")) {
-    return " (tai brūkšnys, o ne minuso ženklas „-“: parašykite minusą)";
-  }
-  if (Yra(t, "\xc2\xa0") || Yra(t, "\xa0")) {
-    return " (jame yra nepertraukiamasis tarpas: pakeiskite jį paprastu "
-           "tarpu)";
-  }
-  if (Yra(t, ";")) {
-    return " (skaičiai atskirti kabliataškiais, kaip Excel įrašo CSV failą: "
-           "atskirkite juos tarpais)";
-  }
-  if (Yra(t, ",")) {
-    return " (skaičiai turi būti sveikieji ir atskirti tarpais, ne "
-           "kableliais)";
-  }
-  if (k.prilipes) return " (skaičiai turi būti sveikieji ir atskirti tarpais)";
-  return "";
-}
-
 // What may be done when the data file is not found: where the program runs,
-// and the files nearly of its name.
-std::string KurIeskoti(std::string Duom) {
+// the files nearly of its name, and the program's own folder.
+std::string KurIeskoti(std::string Duom,
+                       const std::filesystem::path& programos) {
   const std::filesystem::path aplankas = Aplankas(Duom);
-  const std::string vardas = Utf8(std::filesystem::path(Duom).filename());
+  const std::string vardas = Pavadinimas(Duom);
   const std::string kamienas = Utf8(std::filesystem::path(vardas).stem());
   std::string tekstas;
-  if (LaikinameAplanke(aplankas)) {
+  if (ZipAplanke(aplankas)) {
     tekstas +=
         " Programa paleista laikinajame aplanke, tikriausiai tiesiai iš ZIP "
         "archyvo: pirma išskleiskite archyvą („Išskleisti viską...“, angl. "
@@ -55,26 +27,38 @@ std::string KurIeskoti(std::string Duom) {
       case PanasusVardas::kDuPletiniai:
         tekstas +=
             ": jo varde du plėtiniai (Windows paslepia paskutinįjį). "
-            "Pervadinkite jį į " +
+            "Pervardykite jį – naujas vardas " +
             vardas + "; jei plėtiniai paslėpti, rašykite tik " + kamienas + ".";
         break;
       case PanasusVardas::kKitosRaides:
-        tekstas += ": pervadinkite jį į " + vardas +
+        tekstas += ": pervardykite jį – naujas vardas " + vardas +
                    " (didžiosios ir mažosios raidės čia skiriasi).";
         break;
       case PanasusVardas::kExcel:
+      case PanasusVardas::kWord:
+      case PanasusVardas::kRtf:
+      case PanasusVardas::kWriter:
+      case PanasusVardas::kPdf:
+        tekstas += KaipIrasytiTekstu(kitas.rusis, kamienas);
+        break;
+      case PanasusVardas::kNuoroda:
         tekstas +=
-            ": tai Excel darbaknygė, ne tekstas. Atidarykite ją Excel "
-            "programa ir įrašykite kaip tekstą: „Failas“, „Įrašyti "
-            "kaip“, failo tipas „Tekstas (atskirtas tabuliavimo "
-            "ženklais)“ (Text (Tab delimited)), vardas " +
-            kamienas + ".";
+            ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį "
+            "failą į šį aplanką: spustelėkite nuorodą dešiniuoju pelės "
+            "klavišu ir pasirinkite „Atidaryti failo vietą“ (Open file "
+            "location).";
         break;
       case PanasusVardas::kKitasPletinys:
-        tekstas += ": pervadinkite jį į " + vardas +
+        tekstas += ": pervardykite jį – naujas vardas " + vardas +
                    " (pirma įjunkite failų vardų plėtinių rodymą).";
         break;
     }
+  }
+  if (ProgramosAplankeYra(aplankas, programos, vardas)) {
+    tekstas += " Failas " + vardas + " yra programos aplanke " +
+               Utf8(programos) +
+               ", bet programa jo ieško ten, kur paleista: paleiskite ją iš "
+               "jos pačios aplanko (pvz., dukart spustelėję).";
   }
   return tekstas;
 }
@@ -98,8 +82,8 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k) {
     case FailoPriezastis::kNuoroduCiklas:
       return "simbolinės nuorodos sudaro ratą";
     case FailoPriezastis::kAtidarytasKitur:
-      return "failas atidarytas kitoje programoje (pvz., Excel ar Word), kuri "
-             "jo neužleidžia: uždarykite jį ten ir paleiskite šią programą dar "
+      return "failas atidarytas kitoje programoje (pvz., Excel ar Word) ir "
+             "jos užimtas: uždarykite jį ten ir paleiskite šią programą dar "
              "kartą";
     case FailoPriezastis::kTikSkaitymui:
       return "failas pažymėtas „Tik skaitymui“ (Read-only): spustelėkite jį "

@@ -12,7 +12,9 @@
 #include "app/code_page.h"
 #include "app/console.h"
 #include "app/messages.h"
+#include "app/notes.h"
 #include "app/pause.h"
+#include "app/program.h"
 #include "app/results_file.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
@@ -38,7 +40,7 @@ bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
   std::optional<Vieta> perteklius;
   SkaitymoKlaida skaitymo_klaida;
   if (!Skaityti(Duom, Mas, n, m, perteklius, skaitymo_klaida)) {
-    klaida = SkaitymoPranesimas(Duom, skaitymo_klaida);
+    klaida = SkaitymoPranesimas(Duom, skaitymo_klaida, ProgramosAplankas());
     return false;
   }
   if (perteklius) ispejimas = PertekliausIspejimas(Duom, *perteklius, n, m);
@@ -65,7 +67,8 @@ bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
 
 // Takes and empties the results file, writes the report and checks that the
 // results file's name still names the file written, which stays held.
-// Returns false with the message in klaida when the run fails.
+// Returns false with the message in klaida when the run fails; once a report
+// in the results file has been emptied, the message says so.
 bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
              std::string& ispejimas) {
   SistemosKlaida atidarymo_klaida;
@@ -74,15 +77,17 @@ bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
     klaida = UzemimoPranesimas(u, Rez, Duom, atidarymo_klaida);
     return false;
   }
-  if (!Ataskaita(failas, klaida, ispejimas)) return false;
-  if (TebeVadinamas(Rez, failas)) return true;
-  klaida = PakeistasPranesimas(Rez);
+  if (Ataskaita(failas, klaida, ispejimas)) {
+    if (TebeVadinamas(Rez, failas)) return true;
+    klaida = PakeistasPranesimas(Rez);
+  }
+  if (failas.buvo_ataskaita) klaida += IstrintaAtaskaita(Rez);
   return false;
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   // The console's character set, for the messages, from the environment.
   static_cast<void>(std::setlocale(LC_CTYPE, ""));
 #ifdef SIGXFSZ
@@ -101,6 +106,10 @@ int main() {
     if (gerai) {
       std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
       if (!ispejimas.empty()) Pranesti(ispejimas);
+      for (const std::string& pastaba :
+           Pastabos(Duom, Rez, Argumentai(argc, argv))) {
+        Pranesti(pastaba);
+      }
       if (!UzrasuKnygeleRodysRaides()) Pranesti(KoduotesPastaba(Rez));
     } else {
       Pranesti(KlaidosEilute(klaida));

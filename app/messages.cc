@@ -2,24 +2,15 @@
 
 #include <filesystem>
 
+#include "app/documents.h"
 #include "app/file_reason.h"
 #include "app/hints.h"
 #include "app/near_names.h"
 #include "app/utf8.h"
+#include "app/value_hints.h"
 #include "os/file.h"
 
 namespace {
-
-std::string Pavadinimas(const std::string& vardas) {
-  return Utf8(std::filesystem::path(vardas).filename());
-}
-
-// " aplanke " and the folder that holds the file; nothing when the working
-// folder is gone.
-std::string Aplanke(const std::string& vardas) {
-  const std::filesystem::path aplankas = Aplankas(vardas);
-  return aplankas.empty() ? "" : " aplanke " + Utf8(aplankas);
-}
 
 // Text found in the data file, in quotes, and "..." where it goes on: its
 // bytes between the marks that let the screen show them as it can, each
@@ -55,7 +46,13 @@ std::string NeIrasyta(const std::string& Rez, const std::string& kodel) {
 
 }  // namespace
 
-std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
+std::string Aplanke(const std::string& vardas) {
+  const std::filesystem::path aplankas = Aplankas(vardas);
+  return aplankas.empty() ? "" : " aplanke " + Utf8(aplankas);
+}
+
+std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
+                               const std::filesystem::path& programos) {
   const std::string vardas = Pavadinimas(Duom);
   const std::string ties = vardas + ":" + std::to_string(klaida.vieta.eil) +
                            ":" + std::to_string(klaida.vieta.stulp) + ": ";
@@ -72,7 +69,7 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
       const FailoPriezastis p = Priezastis(Duom, false, klaida.sistemos_klaida);
       if (p == FailoPriezastis::kNerastas) {
         return "duomenų failas " + vardas + " nerastas" + Aplanke(Duom) + "." +
-               KurIeskoti(Duom);
+               KurIeskoti(Duom, programos);
       }
       return "nepavyko atidaryti duomenų failo " + vardas + Aplanke(Duom) +
              ": " + Zodziais(p, false, klaida.sistemos_klaida) + ".";
@@ -88,6 +85,13 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
       return "failas " + vardas +
              " įrašytas UTF-16 koduote: atidarykite jį Užrašų knygelėje ir "
              "įrašykite iš naujo, lauke „Koduotė“ pasirinkę ANSI arba UTF-8.";
+    case SkaitymoKlaida::kDokumentas:
+      return DokumentasNeTekstas(klaida.dokumentas, vardas);
+    case SkaitymoKlaida::kDvejetainis:
+      return "failas " + vardas +
+             " yra ne tekstinis, o dvejetainis (jame yra nulinių baitų): "
+             "įrašykite skaičius į " +
+             vardas + " Užrašų knygele.";
     case SkaitymoKlaida::kBaigesi:
       if (klaida.kuri.reiksme == Kuri::kEiluciuSkaicius) {
         return "duomenų failas " + vardas +
@@ -102,7 +106,7 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida) {
     case SkaitymoKlaida::kNetelpa:
       if (klaida.kuri.reiksme != Kuri::kElementas) return kiekiui + rasta + ".";
       return ties + Reiksme(klaida.kuri, false) +
-             " netelpa į leistiną ribą: rasta " + rasta +
+             " per didelis arba per mažas: rasta " + rasta +
              ", o turi būti nuo -2147483648 iki 2147483647.";
     case SkaitymoKlaida::kUzRibu:
       return kiekiui + std::to_string(klaida.skaicius) + ".";
@@ -155,6 +159,10 @@ std::string NeirasytaPranesimas(std::string Rez, const SistemosKlaida& klaida,
                                    "nepilna ataskaita."));
 }
 
+std::string IstrintaAtaskaita(std::string Rez) {
+  return " Ankstesnė ataskaita " + Pavadinimas(Rez) + " ištrinta.";
+}
+
 std::string PakeistasPranesimas(std::string Rez) {
   return "rezultatų failas " + Pavadinimas(Rez) + Aplanke(Rez) +
          " buvo perkeltas, ištrintas ar pakeistas kitu, kol programa rašė "
@@ -163,23 +171,6 @@ std::string PakeistasPranesimas(std::string Rez) {
 
 std::string KlaidosEilute(const std::string& pranesimas) {
   return "Klaida: " + pranesimas;
-}
-
-std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
-                                 std::int32_t n, std::int32_t m) {
-  return "Įspėjimas: " + Pavadinimas(Duom) + ":" + std::to_string(vieta.eil) +
-         ":" + std::to_string(vieta.stulp) +
-         ": po paskutinio elemento dar yra skaičių ar teksto, į juos "
-         "neatsižvelgta; ar teisingi eilučių (" +
-         std::to_string(n) + ") ir stulpelių (" + std::to_string(m) +
-         ") skaičiai?";
-}
-
-std::string KoduotesPastaba(std::string Rez) {
-  return "Pastaba: ataskaita " + Pavadinimas(Rez) +
-         " įrašyta baltų kalbų koduote Windows-1257; jei Užrašų knygelė rodo "
-         "keistus ženklus vietoj lietuviškų raidžių, skaitykite SKAITYKITE.txt "
-         "skyrių „KAIP ATIDARYTI ATASKAITĄ“.";
 }
 
 const char kTrukstaAtminties[] =

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "app/results_file.h"
@@ -11,8 +11,14 @@
 // line end. A file that cannot be opened or written is named with the folder
 // that holds it, as an absolute path.
 
-// Why the data file Duom could not be read, and where.
-std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida);
+// " aplanke " and the folder that holds the file vardas, to follow its name;
+// nothing when the working folder is gone.
+std::string Aplanke(const std::string& vardas);
+
+// Why the data file Duom could not be read, and where; programos is the
+// program's own folder, where a data file not found may be instead.
+std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
+                               const std::filesystem::path& programos);
 
 // Why the results file Rez could not be taken for the run: u is the outcome
 // (not kGerai), klaida the error of the failed call for kKlaida.
@@ -24,20 +30,15 @@ std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
 std::string NeirasytaPranesimas(std::string Rez, const SistemosKlaida& klaida,
                                 bool isvalyta);
 
+// The sentence that follows a message, after a space, where the run failed
+// once it had emptied the results file Rez, which held a report.
+std::string IstrintaAtaskaita(std::string Rez);
+
 // The results file Rez was moved, deleted or replaced during the run.
 std::string PakeistasPranesimas(std::string Rez);
 
 // A message as the line that says the run failed.
 std::string KlaidosEilute(const std::string& pranesimas);
-
-// The warning that more than white space follows the last value of the data
-// file Duom, at vieta, read as n rows of m columns.
-std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
-                                 std::int32_t n, std::int32_t m);
-
-// The note that the results file Rez is Windows-1257 text, for a system
-// whose programs take another code page by default.
-std::string KoduotesPastaba(std::string Rez);
 
 // The line that says the run ran out of memory, ready made, and its ASCII
 // form.

@@ -21,18 +21,38 @@ bool Prasideda(const std::string& s, const std::string& pradzia) {
   return s.compare(0, pradzia.size(), pradzia) == 0;
 }
 
+bool Baigiasi(const std::string& s, const std::string& galas) {
+  return s.size() > galas.size() &&
+         s.compare(s.size() - galas.size(), galas.size(), galas) == 0;
+}
+
 // A program, such as this one beside its data (masyvas.exe, or masyvas with
 // the permission to run it), or a shortcut: never the data file misnamed.
 bool Programa(const FailasAplanke& f, const std::string& maz) {
   for (const char* pletinys :
        {".exe", ".com", ".bat", ".cmd", ".dll", ".lnk"}) {
-    const std::string p = pletinys;
-    if (maz.size() > p.size() &&
-        maz.compare(maz.size() - p.size(), p.size(), p) == 0) {
-      return true;
-    }
+    if (Baigiasi(maz, pletinys)) return true;
   }
   return f.vykdomas && maz.find('.') == std::string::npos;
+}
+
+// The kind of a file named kamienas with a spreadsheet's or a document's
+// extension (maz: its name in lower case); kKitasPletinys for any other.
+PanasusVardas::Rusis Dokumentas(const std::string& maz,
+                                const std::string& kamienas) {
+  static const struct {
+    const char* pletinys;
+    PanasusVardas::Rusis rusis;
+  } kDokumentai[] = {
+      {".xlsx", PanasusVardas::kExcel}, {".xls", PanasusVardas::kExcel},
+      {".xlsm", PanasusVardas::kExcel}, {".docx", PanasusVardas::kWord},
+      {".doc", PanasusVardas::kWord},   {".rtf", PanasusVardas::kRtf},
+      {".odt", PanasusVardas::kWriter}, {".pdf", PanasusVardas::kPdf},
+  };
+  for (const auto& d : kDokumentai) {
+    if (maz == kamienas + d.pletinys) return d.rusis;
+  }
+  return PanasusVardas::kKitasPletinys;
 }
 
 }  // namespace
@@ -41,6 +61,10 @@ fs::path Aplankas(const std::string& vardas) {
   std::error_code ec;
   const fs::path kelias = fs::absolute(vardas, ec);
   return ec ? fs::path() : kelias.parent_path();
+}
+
+std::string Pavadinimas(const std::string& vardas) {
+  return Utf8(fs::path(vardas).filename());
 }
 
 std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
@@ -55,10 +79,11 @@ std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
       rasta.push_back({f.vardas, PanasusVardas::kDuPletiniai});
     } else if (kitas_maz == ieskomas) {
       rasta.push_back({f.vardas, PanasusVardas::kKitosRaides});
-    } else if (kitas_maz == kamienas + ".xlsx" ||
-               kitas_maz == kamienas + ".xls" ||
-               kitas_maz == kamienas + ".xlsm") {
-      rasta.push_back({f.vardas, PanasusVardas::kExcel});
+    } else if (kitas_maz == ieskomas + ".lnk") {
+      rasta.push_back({f.vardas, PanasusVardas::kNuoroda});
+    } else if (Dokumentas(kitas_maz, kamienas) !=
+               PanasusVardas::kKitasPletinys) {
+      rasta.push_back({f.vardas, Dokumentas(kitas_maz, kamienas)});
     } else if ((kitas_maz == kamienas ||
                 Prasideda(kitas_maz, kamienas + ".")) &&
                !Programa(f, kitas_maz)) {
@@ -72,25 +97,19 @@ std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
   return rasta;
 }
 
-bool LaikinameAplanke(const fs::path& aplankas) {
+bool ProgramosAplankeYra(const fs::path& aplankas, const fs::path& programos,
+                         const std::string& vardas) {
   std::error_code ec;
-  const fs::path laikinas = fs::temp_directory_path(ec);
-  if (ec || laikinas.empty()) return false;
-  const fs::path a = fs::weakly_canonical(aplankas, ec);
-  if (ec) return false;
-  const fs::path l = fs::weakly_canonical(laikinas, ec);
-  if (ec) return false;
-  // Folder names compared part by part; on Windows with ASCII letters in
-  // either case.
-  auto ai = a.begin();
-  for (auto li = l.begin(); li != l.end(); ++li, ++ai) {
-    if (li->empty() && std::next(li) == l.end()) break;  // a trailing slash
-    if (ai == a.end()) return false;
-#ifdef _WIN32
-    if (Mazosiomis(Utf8(*ai)) != Mazosiomis(Utf8(*li))) return false;
-#else
-    if (*ai != *li) return false;
-#endif
+  if (programos.empty() || aplankas.empty() ||
+      fs::equivalent(aplankas, programos, ec) || ec) {
+    return false;
   }
-  return true;
+  return fs::exists(programos / fs::u8path(vardas), ec);
+}
+
+bool ZipAplanke(const fs::path& aplankas) {
+  for (const fs::path& dalis : aplankas) {
+    if (Baigiasi(Mazosiomis(Utf8(dalis)), ".zip")) return true;
+  }
+  return false;
 }

@@ -10,14 +10,22 @@
 // working folder is gone.
 std::filesystem::path Aplankas(const std::string& vardas);
 
+// The name of the file vardas without its folder, as UTF-8.
+std::string Pavadinimas(const std::string& vardas);
+
 // A file whose name is nearly the one looked for.
 struct PanasusVardas {
   enum Rusis {
     kDuPletiniai,    // the name with a second ".txt" ("Masyvas.txt.txt")
     kKitosRaides,    // the name in other letter case ("masyvas.TXT")
     kExcel,          // an Excel workbook of the same name ("Masyvas.xlsx")
+    kWord,           // a Word document ("Masyvas.docx", "Masyvas.doc")
+    kRtf,            // a WordPad (RTF) document ("Masyvas.rtf")
+    kWriter,         // a LibreOffice Writer document ("Masyvas.odt")
+    kPdf,            // a PDF document ("Masyvas.pdf")
+    kNuoroda,        // a shortcut to a file of the name ("Masyvas.txt.lnk")
     kKitasPletinys,  // another extension, or none ("Masyvas.csv", "Masyvas"),
-                     // but not a program ("masyvas.exe") or a shortcut
+                     // but not a program ("masyvas.exe") or another shortcut
   };
   std::string vardas;  // as UTF-8
   Rusis rusis;
@@ -28,7 +36,14 @@ struct PanasusVardas {
 std::vector<PanasusVardas> PanasusVardai(const std::filesystem::path& aplankas,
                                          std::string vardas);
 
-// True when aplankas is the system's folder for temporary files or lies below
-// it: as when a program is run from inside a zip archive, which the file
-// manager unpacks alone into a temporary folder.
-bool LaikinameAplanke(const std::filesystem::path& aplankas);
+// True when programos, the program's own folder, is not the folder aplankas
+// and holds a file named vardas (of any kind).
+bool ProgramosAplankeYra(const std::filesystem::path& aplankas,
+                         const std::filesystem::path& programos,
+                         const std::string& vardas);
+
+// True when a part of the path aplankas is named like a zip archive (ends in
+// ".zip", in any letter case): as the temporary folder, such as
+// ...\Temp1_masyvas.zip\, that Windows' file manager unpacks a program alone
+// into when it is run from inside the archive.
+bool ZipAplanke(const std::filesystem::path& aplankas);

@@ -23,9 +23,13 @@ Uzemimas Tikrinti(const std::string& Duom, RezultatuFailas& failas,
     if (k == kBandymai) return Uzemimas::kUzimtas;
     std::this_thread::sleep_for(kPauze);
   }
-  if (failas.paprastas && !Tustinti(failas.fr, klaida)) {
+  if (!failas.paprastas) return Uzemimas::kGerai;
+  // Its size once this run holds the lock: another run may have written it
+  // while this one waited.
+  if (!Ypatybiu(failas.fr, y, klaida) || !Tustinti(failas.fr, klaida)) {
     return Uzemimas::kKlaida;
   }
+  failas.buvo_ataskaita = y.dydis > 0;
   return Uzemimas::kGerai;
 }
 

@@ -10,7 +10,8 @@
 // folder never write one report together.
 struct RezultatuFailas {
   Rankena fr;
-  bool paprastas = false;  // a regular file, emptied; a device is not
+  bool paprastas = false;       // a regular file, emptied; a device is not
+  bool buvo_ataskaita = false;  // it held something when it was emptied
 };
 
 enum class Uzemimas {
@@ -26,7 +27,8 @@ enum class Uzemimas {
 // Opens the results file Rez, creating it when the name is free, makes sure
 // that it is not the data file Duom under another name or link, locks it for
 // this run (waiting about a second while another holds the lock; where the
-// system gives no locks, going on without one) and empties it. Until it is
+// system gives no locks, going on without one) and empties it, noting in
+// failas.buvo_ataskaita whether it held anything then. Until it is
 // let go, a signal that ends the program empties it first (see
 // SaugotiNuoNutraukimo). On any result but kGerai the file is let go; on
 // kKlaida, klaida holds the error of the failed call.

@@ -78,7 +78,8 @@ bool Reiksme(Skaitymas& s, const Kuri& kuri, std::int32_t& x,
       (prilipes && ivestis == Ivestis::Netelpa)) {
     BaigtiSerija(sk);
     if (SkaitymoKlaidaIvyko(sk, klaida)) return false;
-    klaida.rusis = SkaitymoKlaida::kNeSveikasis;
+    klaida.rusis =
+        sk.nulis ? SkaitymoKlaida::kDvejetainis : SkaitymoKlaida::kNeSveikasis;
     klaida.prilipes = prilipes;
     klaida.kuri = s.serijos_pradzia;
     klaida.vieta = prilipes ? sk.serijos_vieta : s.vieta;
@@ -119,6 +120,11 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
   Skaitymas s{Skeneris{fd}};
   if (Utf16Zyme(s.sk)) {
     klaida.rusis = SkaitymoKlaida::kUtf16;
+    return false;
+  }
+  klaida.dokumentas = DokumentoZyme(s.sk);
+  if (klaida.dokumentas != SkaitymoKlaida::kNeDokumentas) {
+    klaida.rusis = SkaitymoKlaida::kDokumentas;
     return false;
   }
   PraleistiUtf8Zyme(s.sk);

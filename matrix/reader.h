@@ -35,12 +35,23 @@ struct SkaitymoKlaida {
     kNiekasNeraso,    // a pipe that nothing wrote into in time
     kNeperskaitomas,  // a read failed part-way (sistemos_klaida)
     kUtf16,           // the text is UTF-16
+    kDokumentas,      // a document's file format, not text (dokumentas)
+    kDvejetainis,     // no integer, and the bytes read hold a NUL byte
     kBaigesi,         // the file ends where the value should be
     kNeSveikasis,     // the value is not an integer (rasta)
     kNetelpa,         // the value does not fit in 32 bits (rasta)
     kUzRibu,          // a count is outside 0..Cn or 0..Cm (skaicius)
   };
+  // The file formats told by their first bytes.
+  enum Dokumentas {
+    kNeDokumentas,
+    kZip,     // zipped XML: Word (.docx), Excel (.xlsx), LibreOffice (.odt)
+    kOffice,  // Word or Excel before 2007 (.doc, .xls)
+    kRtf,     // Rich Text Format (.rtf)
+    kPdf,     // PDF
+  };
   Rusis rusis = kNera;
+  Dokumentas dokumentas = kNeDokumentas;
   Kuri kuri{};        // the value that failed
   Vieta vieta{};      // where the value (or its run) starts
   std::string rasta;  // the text found, its first kIlgiausiaIstrauka bytes
@@ -55,16 +66,17 @@ struct SkaitymoKlaida {
 // in any way. Values are read as formatted stream extraction reads decimal
 // integers: white space is skipped, then an optional sign and digits, and a
 // value ends where its digits end ("5-3" is 5 and -3). A UTF-8 byte order
-// mark at the start is skipped. Text run on from the last value is read as
-// part of it, as for any value ("4.5" fails; "5-3" is 5 and one more value).
-// Returns true on success; then, if more than white space follows the last
-// value (looked for through at most 1 MiB of white space), perteklius says
-// where it starts.
-// A data file that is a pipe (FIFO) is read once something writes into it,
-// within kKanaloLaukimas seconds (os/file.h). On failure returns false, sets n
-// = m = 0 and says in klaida what went wrong: the file cannot be opened,
-// nothing wrote into the pipe, a read failed, or which value is missing or
-// wrong and where.
+// mark at the start is skipped. UTF-16 text and a document's file format are
+// told by the first bytes; a value that is no integer, where the bytes read so
+// far hold a NUL byte, is told as a file that is not text. Text run on from the
+// last value is read as part of it, as for any value ("4.5" fails; "5-3" is 5
+// and one more value). Returns true on success; then, if more than white space
+// follows the last value (looked for through at most 1 MiB of white space),
+// perteklius says where it starts. A data file that is a pipe (FIFO) is read
+// once something writes into it, within kKanaloLaukimas seconds (os/file.h). On
+// failure returns false, sets n = m = 0 and says in klaida what went wrong: the
+// file cannot be opened, nothing wrote into the pipe, a read failed, or which
+// value is missing or wrong and where.
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida);

@@ -24,6 +24,7 @@ struct Skeneris {
   std::string serija{};              // its first bytes, up to the limit
   std::size_t serijos_ilgis = 0;     // its length in bytes
   bool skaitymo_klaida = false;      // a read failed
+  bool nulis = false;                // a chunk read so far holds a NUL byte
   SistemosKlaida sistemos_klaida{};  // the error of the failed read
 };
 
@@ -70,9 +71,14 @@ inline int Imti(Skeneris& sk) {
 // that an endless run ends too.
 void BaigtiSerija(Skeneris& sk);
 
-// True when the text starts with UTF-16's byte order mark (such text
-// cannot be read).
+// True when the text is UTF-16 (which cannot be read): it starts with
+// UTF-16's byte order mark or, as `cmd /u` writes it, without one, with ASCII
+// characters each beside a NUL byte.
 bool Utf16Zyme(Skeneris& sk);
+
+// The document file format that the text's first bytes show, or
+// kNeDokumentas.
+SkaitymoKlaida::Dokumentas DokumentoZyme(Skeneris& sk);
 
 // Skips UTF-8's byte order mark at the start, if there is one; it takes no
 // column.

@@ -32,6 +32,7 @@ Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
 struct Ypatybes {
   enum Rusis { kFailas, kKanalas, kKita } rusis;  // regular, pipe, device
   unsigned long nuorodos;  // how many names (hard links) the file has
+  std::uint64_t dydis;     // a regular file's size in bytes
 };
 
 // Fills y for the held file. Returns false, with the error in klaida, when

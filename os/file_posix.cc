@@ -64,6 +64,7 @@ bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
             : S_ISFIFO(st.st_mode) ? Ypatybes::kKanalas
                                    : Ypatybes::kKita;
   y.nuorodos = static_cast<unsigned long>(st.st_nlink);
+  y.dydis = static_cast<std::uint64_t>(st.st_size);
   return true;
 }
 

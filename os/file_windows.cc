@@ -36,6 +36,7 @@ bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
             : rusis == FILE_TYPE_PIPE ? Ypatybes::kKanalas
                                       : Ypatybes::kKita;
   y.nuorodos = 1;
+  y.dydis = 0;
   BY_HANDLE_FILE_INFORMATION info{};
   if (y.rusis != Ypatybes::kFailas) return true;
   if (!GetFileInformationByHandle(H(fr), &info)) {
@@ -43,6 +44,7 @@ bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
     return false;
   }
   y.nuorodos = info.nNumberOfLinks;
+  y.dydis = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
   return true;
 }
 

@@ -29,7 +29,7 @@ for case in moved deleted linked_to_data; do
   cat data.txt >Masyvas.txt
   wait $run
   status=$?
-  want="Klaida: rezultatu failas Rezultatai.txt aplanke $dir buvo perkeltas, istrintas ar pakeistas kitu, kol programa rase ataskaita; paleiskite programa dar karta."
+  want="Klaida: rezultatu failas Rezultatai.txt aplanke $dir buvo perkeltas, istrintas ar pakeistas kitu, kol programa rase ataskaita; paleiskite programa dar karta. Ankstesne ataskaita Rezultatai.txt istrinta."
   if [ $status -ne 1 ]; then
     echo "$case: exit status $status, expected 1"
     failures=$((failures + 1))

@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* duomenys,
   if (!priimta) {
     Tikrinti(n == 0 && m == 0, "counts after a rejected file");
     const std::string pranesimas =
-        Ascii(SkaitymoPranesimas("Masyvas.txt", klaida));
+        Ascii(SkaitymoPranesimas("Masyvas.txt", klaida, {}));
     Tikrinti(!pranesimas.empty(), "a rejected file has a message");
     for (char c : pranesimas) {
       Tikrinti(c >= 0x20 && c < 0x7f, "the message's ASCII form is ASCII");

@@ -1,0 +1,53 @@
+#include "app/program.h"
+
+#include <system_error>
+
+#include "app/utf8.h"
+
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, whose types it takes.
+#include <shellapi.h>
+#endif
+
+namespace fs = std::filesystem;
+
+fs::path ProgramosAplankas() {
+#ifdef _WIN32
+  std::wstring vardas(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD ilgis = GetModuleFileNameW(nullptr, vardas.data(),
+                                           static_cast<DWORD>(vardas.size()));
+    if (ilgis == 0) return {};
+    if (ilgis < vardas.size()) {
+      vardas.resize(ilgis);
+      return fs::path(vardas).parent_path();
+    }
+    vardas.resize(vardas.size() * 2);
+  }
+#elif defined(__linux__)
+  std::error_code ec;
+  const fs::path programa = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::path() : programa.parent_path();
+#else
+  return {};
+#endif
+}
+
+std::vector<std::string> Argumentai(int argc, char** argv) {
+  std::vector<std::string> argumentai;
+#ifdef _WIN32
+  // argv holds the arguments in the ANSI code page, which may lack letters.
+  static_cast<void>(argc);
+  static_cast<void>(argv);
+  int kiek = 0;
+  wchar_t** platus = CommandLineToArgvW(GetCommandLineW(), &kiek);
+  for (int k = 1; platus != nullptr && k < kiek; ++k) {
+    argumentai.push_back(Utf8(fs::path(platus[k])));
+  }
+  LocalFree(platus);
+#else
+  for (int k = 1; k < argc; ++k) argumentai.emplace_back(argv[k]);
+#endif
+  return argumentai;
+}
