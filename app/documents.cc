@@ -74,6 +74,6 @@ std::string DokumentasNeTekstas(SkaitymoKlaida::Dokumentas d,
     kaip = dok->kaip;
   }
   return "failas " + vardas + " yra ne tekstas, o " + kas +
-         ", tik pavadintas " + vardas + ". " + kaip +
+         ", tik pavadintas " + vardas + ".\n" + kaip +
          Utf8(std::filesystem::path(vardas).stem()) + ".";
 }

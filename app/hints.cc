@@ -17,12 +17,12 @@ std::string KurIeskoti(std::string Duom,
   std::string tekstas;
   if (ZipAplanke(aplankas)) {
     tekstas +=
-        " Programa paleista laikinajame aplanke, tikriausiai tiesiai iš ZIP "
+        "\nPrograma paleista laikinajame aplanke, tikriausiai tiesiai iš ZIP "
         "archyvo: pirma išskleiskite archyvą („Išskleisti viską...“, angl. "
         "Extract All) ir paleiskite programą iš išskleisto aplanko.";
   }
   for (const PanasusVardas& kitas : PanasusVardai(aplankas, vardas)) {
-    tekstas += " Ten yra failas " + kitas.vardas;
+    tekstas += "\nTen yra failas " + kitas.vardas;
     switch (kitas.rusis) {
       case PanasusVardas::kDuPletiniai:
         tekstas +=
@@ -55,7 +55,7 @@ std::string KurIeskoti(std::string Duom,
     }
   }
   if (ProgramosAplankeYra(aplankas, programos, vardas)) {
-    tekstas += " Failas " + vardas + " yra programos aplanke " +
+    tekstas += "\nFailas " + vardas + " yra programos aplanke " +
                Utf8(programos) +
                ", bet programa jo ieško ten, kur paleista: paleiskite ją iš "
                "jos pačios aplanko (pvz., dukart spustelėję).";
@@ -83,20 +83,20 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k) {
       return "simbolinės nuorodos sudaro ratą";
     case FailoPriezastis::kAtidarytasKitur:
       return "failas atidarytas kitoje programoje (pvz., Excel ar Word) ir "
-             "jos užimtas: uždarykite jį ten ir paleiskite šią programą dar "
+             "jos užimtas:\nuždarykite jį ten ir paleiskite šią programą dar "
              "kartą";
     case FailoPriezastis::kTikSkaitymui:
-      return "failas pažymėtas „Tik skaitymui“ (Read-only): spustelėkite jį "
+      return "failas pažymėtas „Tik skaitymui“ (Read-only):\nspustelėkite jį "
              "dešiniuoju pelės klavišu, pasirinkite „Ypatybės“ (Properties), "
              "nuimkite žymę „Tik skaitymui“ ir spustelėkite „Gerai“";
     case FailoPriezastis::kNekeiciamas:
-      return "failui nustatytas požymis „nekeičiamas“ (immutable, chattr +i): "
+      return "failui nustatytas požymis „nekeičiamas“ (immutable, chattr +i):\n"
              "jį nuimti gali administratorius komanda chattr -i";
     case FailoPriezastis::kTikPapildomas:
       return "failui nustatytas požymis „tik papildyti“ (append-only, chattr "
-             "+a): jį nuimti gali administratorius komanda chattr -a";
+             "+a):\njį nuimti gali administratorius komanda chattr -a";
     case FailoPriezastis::kNeraLeidimo:
-      return rasymas ? "neturite teisės rašyti į šį failą ar aplanką: "
+      return rasymas ? "neturite teisės rašyti į šį failą ar aplanką:\n"
                        "perkelkite programą ir Masyvas.txt į savo aplanką, "
                        "pvz., Dokumentai ar Darbalaukis"
                      : "neturite teisės jo skaityti";

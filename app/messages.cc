@@ -83,13 +83,13 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
              KodasIrTekstas(klaida.sistemos_klaida) + ".";
     case SkaitymoKlaida::kUtf16:
       return "failas " + vardas +
-             " įrašytas UTF-16 koduote: atidarykite jį Užrašų knygelėje ir "
+             " įrašytas UTF-16 koduote:\natidarykite jį Užrašų knygelėje ir "
              "įrašykite iš naujo, lauke „Koduotė“ pasirinkę ANSI arba UTF-8.";
     case SkaitymoKlaida::kDokumentas:
       return DokumentasNeTekstas(klaida.dokumentas, vardas);
     case SkaitymoKlaida::kDvejetainis:
       return "failas " + vardas +
-             " yra ne tekstinis, o dvejetainis (jame yra nulinių baitų): "
+             " yra ne tekstinis, o dvejetainis (jame yra nulinių baitų):\n"
              "įrašykite skaičius į " +
              vardas + " Užrašų knygele.";
     case SkaitymoKlaida::kBaigesi:
@@ -132,16 +132,16 @@ std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
     case Uzemimas::kKitiVardai:
       return NeIrasyta(Rez,
                        "šis failas turi ir kitų vardų (kietųjų nuorodų), "
-                       "tad programa jo nekeičia: ištrinkite jį ir "
+                       "tad programa jo nekeičia:\ništrinkite jį ir "
                        "paleiskite programą dar kartą.");
     case Uzemimas::kKanalas:
       return NeIrasyta(Rez,
-                       "tai kanalas (FIFO), o ne failas: ištrinkite jį "
+                       "tai kanalas (FIFO), o ne failas:\ništrinkite jį "
                        "ir paleiskite programą dar kartą.");
     case Uzemimas::kUzimtas:
       return "rezultatų failą " + Pavadinimas(Rez) + Aplanke(Rez) +
              " dabar rašo kita programa, tikriausiai kita tuo pat metu "
-             "paleista šios programos kopija; palaukite, kol ji baigs, ir "
+             "paleista šios programos kopija;\npalaukite, kol ji baigs, ir "
              "paleiskite programą dar kartą.";
     case Uzemimas::kKlaida:
       return NeIrasyta(
@@ -160,13 +160,13 @@ std::string NeirasytaPranesimas(std::string Rez, const SistemosKlaida& klaida,
 }
 
 std::string IstrintaAtaskaita(std::string Rez) {
-  return " Ankstesnė ataskaita " + Pavadinimas(Rez) + " ištrinta.";
+  return "\nAnkstesnė ataskaita " + Pavadinimas(Rez) + " ištrinta.";
 }
 
 std::string PakeistasPranesimas(std::string Rez) {
   return "rezultatų failas " + Pavadinimas(Rez) + Aplanke(Rez) +
          " buvo perkeltas, ištrintas ar pakeistas kitu, kol programa rašė "
-         "ataskaitą; paleiskite programą dar kartą.";
+         "ataskaitą;\npaleiskite programą dar kartą.";
 }
 
 std::string KlaidosEilute(const std::string& pranesimas) {

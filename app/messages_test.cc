@@ -10,8 +10,15 @@
 #include <string>
 
 #include "app/ascii.h"
+#include "app/wrap.h"
 
 namespace {
+
+// A message as it goes to standard error redirected to a file: one line,
+// in its ASCII form.
+std::string Eilute(const std::string& pranesimas) {
+  return Rodyti(pranesimas, Ascii, false);
+}
 
 TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
   using namespace std::string_literals;
@@ -311,7 +318,7 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     std::istringstream fd(a.tekstas);
     EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida))
         << a.tekstas;
-    EXPECT_EQ(a.klaida, Ascii(SkaitymoPranesimas("Masyvas.txt", klaida, {})))
+    EXPECT_EQ(a.klaida, Eilute(SkaitymoPranesimas("Masyvas.txt", klaida, {})))
         << a.tekstas;
     EXPECT_EQ(0, n) << a.tekstas;
     EXPECT_EQ(0, m) << a.tekstas;
@@ -329,11 +336,11 @@ TEST(Messages, NameTheReasonTheSystemGave) {
     SkaitymoKlaida klaida;
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
     klaida.sistemos_klaida = sistema(nr);
-    return Ascii(SkaitymoPranesimas(vardas, klaida, {}));
+    return Eilute(SkaitymoPranesimas(vardas, klaida, {}));
   };
   const auto rezultatai = [&sistema](const std::string& vardas, int nr) {
-    return Ascii(UzemimoPranesimas(Uzemimas::kKlaida, vardas, "Masyvas.txt",
-                                   sistema(nr)));
+    return Eilute(UzemimoPranesimas(Uzemimas::kKlaida, vardas, "Masyvas.txt",
+                                    sistema(nr)));
   };
   const Atvejis atvejai[] = {
       {duomenys("Masyvas.txt", EACCES), ": neturite teises jo skaityti."},
@@ -351,7 +358,7 @@ TEST(Messages, NameTheReasonTheSystemGave) {
       {rezultatai("Rezultatai.txt", EFBIG), ": failas per didelis ("},
       {rezultatai("Rezultatai.txt", ENOENT),
        ": tai nuoroda i faila ar aplanka, kurio nera."},
-      {Ascii(NeirasytaPranesimas("Rezultatai.txt", sistema(EIO), false)),
+      {Eilute(NeirasytaPranesimas("Rezultatai.txt", sistema(EIO), false)),
        "; isvalyti jo irgi nepavyko, tad jame liko nepilna ataskaita."},
   };
   for (const Atvejis& a : atvejai) {
@@ -363,7 +370,7 @@ TEST(Messages, NameTheReasonTheSystemGave) {
   SkaitymoKlaida neperskaitomas;
   neperskaitomas.rusis = SkaitymoKlaida::kNeperskaitomas;
   EXPECT_EQ("nepavyko perskaityti duomenu failo Masyvas.txt iki galo.",
-            Ascii(SkaitymoPranesimas("Masyvas.txt", neperskaitomas, {})));
+            Eilute(SkaitymoPranesimas("Masyvas.txt", neperskaitomas, {})));
 }
 
 TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
@@ -412,7 +419,7 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
           "Atidarykite ja Excel programa ir irasykite kaip teksta: "
           "\"Failas\", \"Irasyti kaip\", failo tipas \"Tekstas (atskirtas "
           "tabuliavimo zenklais)\" (Text (Tab delimited)), vardas Masyvas.",
-      Ascii(SkaitymoPranesimas(kelias, klaida, {})));
+      Eilute(SkaitymoPranesimas(kelias, klaida, {})));
   fs::remove_all(aplankas);
 }
 

@@ -11,6 +11,7 @@
 #include "app/ascii.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/wrap.h"
 
 namespace {
 
@@ -96,10 +97,10 @@ TEST(Notes, NameTheProgramsFolderWhereItHoldsTheFiles) {
                 programos.string() +
                 ", bet programa jo iesko ten, kur paleista: paleiskite ja is "
                 "jos pacios aplanko (pvz., dukart spusteleje).",
-            Ascii(SkaitymoPranesimas(duom, klaida, programos)));
+            Rodyti(SkaitymoPranesimas(duom, klaida, programos), Ascii, false));
   EXPECT_EQ(
       "duomenu failas Masyvas.txt nerastas aplanke " + darbo.string() + ".",
-      Ascii(SkaitymoPranesimas(duom, klaida, darbo)));
+      Rodyti(SkaitymoPranesimas(duom, klaida, darbo), Ascii, false));
   fs::remove_all(darbo);
   fs::remove_all(programos);
 

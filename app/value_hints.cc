@@ -111,21 +111,21 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
   }
   const std::string tesinys = k.rasta_ilgesne ? "..." : "";
   if (bruksnys) {
-    return " (tai brūkšnys, o ne minuso ženklas „-“: parašykite minusą)";
+    return "\n(tai brūkšnys, o ne minuso ženklas „-“: parašykite minusą)";
   }
   if (skyriklis && !tarpas) {
-    return " (tarp skaitmenų yra nepertraukiamasis tarpas, kuriuo Excel "
+    return "\n(tarp skaitmenų yra nepertraukiamasis tarpas, kuriuo Excel "
            "skiria tūkstančius: ištrinkite jį" +
            (tik_skaiciai && !klaviatura ? " ir rašykite " + skaicius + tesinys
                                         : std::string()) +
            ")";
   }
   if (tarpas || skyriklis) {
-    return " (jame yra nepertraukiamasis tarpas: ištrinkite tarpą ir "
+    return "\n(jame yra nepertraukiamasis tarpas: ištrinkite tarpą ir "
            "įveskite jį iš naujo tarpo klavišu)";
   }
   if (klaviatura && tik_skaiciai) {
-    return " (tai raidės, kurias lietuviška klaviatūra rašo skaitmenų "
+    return "\n(tai raidės, kurias lietuviška klaviatūra rašo skaitmenų "
            "klavišais: turėjo būti " +
            skaicius + tesinys +
            "; perjunkite klaviatūrą į anglų kalbą (Alt+Shift arba "
@@ -133,13 +133,13 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
            "dešinėje)";
   }
   if (Yra(t, ";")) {
-    return " (skaičiai atskirti kabliataškiais, kaip Excel įrašo CSV failą: "
+    return "\n(skaičiai atskirti kabliataškiais, kaip Excel įrašo CSV failą: "
            "atskirkite juos tarpais)";
   }
   if (Yra(t, ",")) {
-    return " (skaičiai turi būti sveikieji ir atskirti tarpais, ne "
+    return "\n(skaičiai turi būti sveikieji ir atskirti tarpais, ne "
            "kableliais)";
   }
-  if (k.prilipes) return " (skaičiai turi būti sveikieji ir atskirti tarpais)";
+  if (k.prilipes) return "\n(skaičiai turi būti sveikieji ir atskirti tarpais)";
   return "";
 }
