@@ -44,6 +44,12 @@ bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
     return false;
   }
   if (perteklius) ispejimas = PertekliausIspejimas(Duom, *perteklius, n, m);
+  // Names may have changed while the data was read (a pipe waits for its
+  // writer): the data file's name must not name the report written.
+  if (!TebeVadinamas(Rez, Duom, failas)) {
+    klaida = PakeistasPranesimas(Rez);
+    return false;
+  }
   const Rankena fr = failas.fr;
   SistemosKlaida rasymo_klaida;
   bool irasyta =
@@ -78,7 +84,7 @@ bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
     return false;
   }
   if (Ataskaita(failas, klaida, ispejimas)) {
-    if (TebeVadinamas(Rez, failas)) return true;
+    if (TebeVadinamas(Rez, Duom, failas)) return true;
     klaida = PakeistasPranesimas(Rez);
   }
   if (failas.buvo_ataskaita) klaida += IstrintaAtaskaita(Rez);
@@ -88,6 +94,7 @@ bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
 }  // namespace
 
 int main(int argc, char** argv) {
+  AtidarytiStandartinius();
   // The console's character set, for the messages, from the environment.
   static_cast<void>(std::setlocale(LC_CTYPE, ""));
 #ifdef SIGXFSZ
@@ -103,6 +110,8 @@ int main(int argc, char** argv) {
     std::string klaida;
     std::string ispejimas;
     gerai = Vykdyti(failas, klaida, ispejimas);
+    // The report is whole, or empty: a signal from here on leaves it so.
+    Nebesaugoti();
     if (gerai) {
       std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
       if (!ispejimas.empty()) Pranesti(ispejimas);

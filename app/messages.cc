@@ -134,10 +134,15 @@ std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
                        "šis failas turi ir kitų vardų (kietųjų nuorodų), "
                        "tad programa jo nekeičia:\ništrinkite jį ir "
                        "paleiskite programą dar kartą.");
-    case Uzemimas::kKanalas:
+    case Uzemimas::kNeFailas:
       return NeIrasyta(Rez,
-                       "tai kanalas (FIFO), o ne failas:\ništrinkite jį "
-                       "ir paleiskite programą dar kartą.");
+                       "tai kanalas (FIFO) ar įrenginys, o ne failas:\n"
+                       "ištrinkite jį ir paleiskite programą dar kartą.");
+    case Uzemimas::kIsvestis:
+      return NeIrasyta(Rez,
+                       "į jį nukreipta ir pačios programos išvestis (pvz., "
+                       "masyvas > Rezultatai.txt):\nnukreipkite ją į kitą "
+                       "failą.");
     case Uzemimas::kUzimtas:
       return "rezultatų failą " + Pavadinimas(Rez) + Aplanke(Rez) +
              " dabar rašo kita programa, tikriausiai kita tuo pat metu "

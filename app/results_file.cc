@@ -14,8 +14,11 @@ Uzemimas Tikrinti(const std::string& Duom, RezultatuFailas& failas,
   if (TasPatsFailas(failas.fr, Duom)) return Uzemimas::kTasPatsFailas;
   Ypatybes y{};
   if (!Ypatybiu(failas.fr, y, klaida)) return Uzemimas::kKlaida;
-  if (y.rusis == Ypatybes::kKanalas) return Uzemimas::kKanalas;
+  if (y.rusis == Ypatybes::kKita) return Uzemimas::kNeFailas;
   failas.paprastas = y.rusis == Ypatybes::kFailas;
+  if (failas.paprastas && StandartineIsvestis(failas.fr)) {
+    return Uzemimas::kIsvestis;
+  }
   if (failas.paprastas && y.nuorodos > 1) return Uzemimas::kKitiVardai;
   for (int k = 0;; ++k) {
     const Uzraktas u = Uzrakinti(failas.fr);
@@ -43,7 +46,7 @@ Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
     case Atidarymas::kSvetimaNuoroda:
       return Uzemimas::kSvetimaNuoroda;
     case Atidarymas::kKanalas:
-      return Uzemimas::kKanalas;
+      return Uzemimas::kNeFailas;
     case Atidarymas::kKlaida:
       return Uzemimas::kKlaida;
   }
@@ -56,8 +59,9 @@ Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
   return u;
 }
 
-bool TebeVadinamas(const std::string& Rez, const RezultatuFailas& failas) {
-  return TasPatsFailas(failas.fr, Rez);
+bool TebeVadinamas(const std::string& Rez, const std::string& Duom,
+                   const RezultatuFailas& failas) {
+  return TasPatsFailas(failas.fr, Rez) && !TasPatsFailas(failas.fr, Duom);
 }
 
 bool Isvalyti(const RezultatuFailas& failas) {

@@ -19,7 +19,8 @@ enum class Uzemimas {
   kTasPatsFailas,   // it is the data file: nothing was changed
   kSvetimaNuoroda,  // a symbolic link of another user: nothing was changed
   kKitiVardai,      // a file with other names (hard links): not changed
-  kKanalas,         // a pipe: nothing was written
+  kNeFailas,        // a pipe or a device but a character one: not written
+  kIsvestis,        // also the program's standard output or error
   kUzimtas,         // another program holds the lock: nothing was changed
   kKlaida,          // it cannot be opened or emptied (see klaida)
 };
@@ -35,8 +36,10 @@ enum class Uzemimas {
 Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
                 RezultatuFailas& failas, SistemosKlaida& klaida);
 
-// True when the name Rez still names the held file.
-bool TebeVadinamas(const std::string& Rez, const RezultatuFailas& failas);
+// True when the name Rez still names the held file, and the data file's
+// name Duom does not.
+bool TebeVadinamas(const std::string& Rez, const std::string& Duom,
+                   const RezultatuFailas& failas);
 
 // Empties the held file again, after a write failed part-way. Returns false
 // when even that fails; true when no regular file is held.

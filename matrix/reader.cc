@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <limits>
+#include <new>
+#include <sstream>
 
 #include "matrix/scanner.h"
 #include "os/file.h"
@@ -167,20 +169,25 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida) {
-  KanaloGalai galai;
-  const bool rasoma = LauktiKanalo(Duom, galai);
+  // A pipe is read whole first, so that a writer that stops or never ends
+  // cannot hold the run.
+  std::string kanalo;
+  const Kanalas kanalas = SkaitytiKanala(Duom, kanalo);
+  if (kanalas == Kanalas::kPerskaitytas) {
+    std::istringstream fd(kanalo);
+    return SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida);
+  }
   std::ifstream fd;
   ValytiSistemosKlaida();
-  if (rasoma) fd.open(Duom, std::ios::binary);
+  if (kanalas == Kanalas::kNe) fd.open(Duom, std::ios::binary);
   const SistemosKlaida atidarymo_klaida = SistemosKlaidaDabar();
-  Uzdaryti(galai.rasymo);
-  Uzdaryti(galai.skaitymo);
   // A stream that is not open reads as an empty file: the failure is then
   // told for what it is.
   if (SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida)) return true;
-  if (!rasoma) {
+  if (kanalas == Kanalas::kNiekasNeraso) {
     klaida.rusis = SkaitymoKlaida::kNiekasNeraso;
   } else if (!fd.is_open()) {
+    if (atidarymo_klaida.klaidos_nr == ENOMEM) throw std::bad_alloc();
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
     klaida.sistemos_klaida = atidarymo_klaida;
   } else if (klaida.rusis == SkaitymoKlaida::kNeperskaitomas &&

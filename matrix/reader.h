@@ -72,11 +72,12 @@ struct SkaitymoKlaida {
 // last value is read as part of it, as for any value ("4.5" fails; "5-3" is 5
 // and one more value). Returns true on success; then, if more than white space
 // follows the last value (looked for through at most 1 MiB of white space),
-// perteklius says where it starts. A data file that is a pipe (FIFO) is read
-// once something writes into it, within kKanaloLaukimas seconds (os/file.h). On
-// failure returns false, sets n = m = 0 and says in klaida what went wrong: the
-// file cannot be opened, nothing wrote into the pipe, a read failed, or which
-// value is missing or wrong and where.
+// perteklius says where it starts. A data file that is a pipe (FIFO) is
+// read as SkaitytiKanala reads it (os/file.h): what comes before a pause of
+// kKanaloLaukimas seconds. On failure returns false, sets n = m = 0 and says
+// in klaida what went wrong: the file cannot be opened, nothing wrote into
+// the pipe, a read failed, or which value is missing or wrong and where.
+// Throws std::bad_alloc when memory runs out.
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,16 +22,18 @@ enum class Atidarymas {
 };
 
 // Opens the file vardas for writing, creating it when the name is free; a
-// symbolic link is followed only when the running user owns it, and a link
-// to a missing file creates nothing. Never waits for another process: a
-// pipe without a reader gives kKanalas at once. On kAtidarytas, fr holds
-// the file.
+// symbolic link is followed only when the running user owns it and every
+// link it leads through, and a link to a missing file creates nothing. Never
+// waits for another process: a pipe without a reader gives kKanalas at once. On
+// kAtidarytas, fr holds the file.
 Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
                             SistemosKlaida& klaida);
 
 // What the held file is.
 struct Ypatybes {
-  enum Rusis { kFailas, kKanalas, kKita } rusis;  // regular, pipe, device
+  // a regular file; a character device such as the null device; a pipe,
+  // a block device or anything else
+  enum Rusis { kFailas, kIrenginys, kKita } rusis;
   unsigned long nuorodos;  // how many names (hard links) the file has
   std::uint64_t dydis;     // a regular file's size in bytes
 };
@@ -71,21 +74,31 @@ void Uzdaryti(Rankena& fr);
 void SaugotiNuoNutraukimo(Rankena fr);
 void Nebesaugoti();
 
-// Both ends of a pipe, held while the data file is opened.
-struct KanaloGalai {
-  Rankena skaitymo;
-  Rankena rasymo;
+// How long, in seconds, SkaitytiKanala waits for more to come, and how much
+// it reads at most.
+constexpr int kKanaloLaukimas = 5;
+constexpr std::size_t kDidziausiasKanalas = std::size_t{16} << 20;
+
+enum class Kanalas {
+  kNe,            // not a pipe
+  kPerskaitytas,  // read into turinys
+  kNiekasNeraso,  // nothing was written into it in time
 };
 
-// How long, in seconds, LauktiKanalo waits.
-constexpr int kKanaloLaukimas = 5;
+// When vardas names a pipe (FIFO), reads what is written into it into
+// turinys without ever waiting for good: up to the end, a pause of
+// kKanaloLaukimas seconds, or kDidziausiasKanalas bytes, whichever comes
+// first. Throws std::bad_alloc when memory runs out.
+Kanalas SkaitytiKanala(const std::string& vardas, std::string& turinys);
 
-// When vardas names a pipe (FIFO), waits up to kKanaloLaukimas seconds for
-// something to be written into it; once it is, holds both its ends in galai, so
-// that an open of vardas for reading does not wait, and returns true. Returns
-// false when nothing was written in time. For anything else returns true at
-// once and holds nothing. Close galai's ends (Uzdaryti) once the file is open.
-bool LauktiKanalo(const std::string& vardas, KanaloGalai& galai);
+// Makes sure that standard input, output and error are open (on the null
+// device where they were closed), so that no file the program opens takes
+// their place.
+void AtidarytiStandartinius();
+
+// True when the held file is also where the program's standard output or
+// error goes.
+bool StandartineIsvestis(Rankena fr);
 
 // A file in a folder: its name (UTF-8), whether it is a regular file (its
 // links followed), and whether its owner may run it (POSIX).

@@ -25,19 +25,43 @@ int Atidaryti(const std::string& vardas, int veliavos) {
   return fd;
 }
 
+// True when kelias is a symbolic link that another user owns, or leads
+// through such a link.
+bool SvetimaNuoroda(std::string kelias) {
+  for (int k = 0; k < 40; ++k) {
+    struct stat st {};
+    if (lstat(kelias.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return false;
+    if (st.st_uid != geteuid()) return true;
+    char tikslas[4096];
+    const ssize_t ilgis = readlink(kelias.c_str(), tikslas, sizeof tikslas);
+    if (ilgis <= 0 || ilgis == sizeof tikslas) return false;
+    const std::string t(tikslas, static_cast<std::size_t>(ilgis));
+    const std::size_t aplankas = kelias.rfind('/');
+    kelias = t[0] == '/' || aplankas == std::string::npos
+                 ? t
+                 : kelias.substr(0, aplankas + 1) + t;
+  }
+  return false;  // a loop, which the open then names
+}
+
+bool TasPats(int a, int b) {
+  struct stat x {};
+  struct stat y {};
+  return fstat(a, &x) == 0 && fstat(b, &y) == 0 && x.st_dev == y.st_dev &&
+         x.st_ino == y.st_ino;
+}
+
 }  // namespace
 
 Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
                             SistemosKlaida& klaida) {
+  if (SvetimaNuoroda(vardas)) return Atidarymas::kSvetimaNuoroda;
   ValytiSistemosKlaida();
   int fd = Atidaryti(vardas, O_CREAT | O_NOFOLLOW);
   if (fd < 0 && errno == ELOOP) {
-    // The name is a symbolic link (or a loop of them).
-    struct stat nuoroda {};
-    if (lstat(vardas.c_str(), &nuoroda) == 0 && S_ISLNK(nuoroda.st_mode) &&
-        nuoroda.st_uid != geteuid()) {
-      return Atidarymas::kSvetimaNuoroda;
-    }
+    // The name is a symbolic link (or a loop of them), maybe one planted
+    // since it was looked at.
+    if (SvetimaNuoroda(vardas)) return Atidarymas::kSvetimaNuoroda;
     ValytiSistemosKlaida();
     fd = Atidaryti(vardas, 0);
   }
@@ -60,9 +84,9 @@ bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
     klaida = SistemosKlaidaDabar();
     return false;
   }
-  y.rusis = S_ISREG(st.st_mode)    ? Ypatybes::kFailas
-            : S_ISFIFO(st.st_mode) ? Ypatybes::kKanalas
-                                   : Ypatybes::kKita;
+  y.rusis = S_ISREG(st.st_mode)   ? Ypatybes::kFailas
+            : S_ISCHR(st.st_mode) ? Ypatybes::kIrenginys
+                                  : Ypatybes::kKita;
   y.nuorodos = static_cast<unsigned long>(st.st_nlink);
   y.dydis = static_cast<std::uint64_t>(st.st_size);
   return true;
@@ -142,27 +166,43 @@ void Nebesaugoti() {
   saugomas = -1;
 }
 
-bool LauktiKanalo(const std::string& vardas, KanaloGalai& galai) {
+Kanalas SkaitytiKanala(const std::string& vardas, std::string& turinys) {
   struct stat st {};
-  if (stat(vardas.c_str(), &st) != 0 || !S_ISFIFO(st.st_mode)) return true;
-  // A reading end opened without waiting; poll tells when data comes.
-  const int r = open(vardas.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (r < 0) return true;  // the open that follows says why
-  galai.skaitymo.reiksme = r;
-  pollfd laukti{r, POLLIN, 0};
-  int kiek = 0;
-  do {
-    kiek = poll(&laukti, 1, kKanaloLaukimas * 1000);
-  } while (kiek < 0 && errno == EINTR);
-  if (kiek != 1) {
-    Uzdaryti(galai.skaitymo);
-    return false;
+  if (stat(vardas.c_str(), &st) != 0 || !S_ISFIFO(st.st_mode)) {
+    return Kanalas::kNe;
   }
-  // A writing end of its own, so that the reading open finds a writer even
-  // when the one that wrote has gone.
-  galai.rasymo.reiksme =
-      open(vardas.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-  return true;
+  // Opened without waiting for a writer; poll tells when data comes.
+  const int fd = open(vardas.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Kanalas::kNe;  // the open that follows says why
+  Rankena laikina;
+  laikina.reiksme = fd;
+  bool gauta = false;
+  while (turinys.size() < kDidziausiasKanalas) {
+    pollfd laukti{fd, POLLIN, 0};
+    const int kiek = poll(&laukti, 1, kKanaloLaukimas * 1000);
+    if (kiek < 0 && errno == EINTR) continue;
+    if (kiek != 1) break;
+    char buf[4096];
+    const ssize_t gavo = read(fd, buf, sizeof buf);
+    if (gavo < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+    if (gavo <= 0) break;
+    gauta = true;
+    turinys.append(buf, static_cast<std::size_t>(gavo));
+  }
+  Uzdaryti(laikina);
+  return gauta ? Kanalas::kPerskaitytas : Kanalas::kNiekasNeraso;
+}
+
+void AtidarytiStandartinius() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+      static_cast<void>(open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY));
+    }
+  }
+}
+
+bool StandartineIsvestis(Rankena fr) {
+  return TasPats(Fd(fr), STDOUT_FILENO) || TasPats(Fd(fr), STDERR_FILENO);
 }
 
 std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {

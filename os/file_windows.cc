@@ -17,11 +17,11 @@ SistemosKlaida WindowsKlaida() {
 Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
                             SistemosKlaida& klaida) {
   // Shared for writing too, so that another run opens the file and then
-  // finds it locked, and for deleting, so that it can be renamed meanwhile.
-  const HANDLE h =
-      CreateFileA(vardas.c_str(), GENERIC_WRITE,
-                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // finds it locked; not for deleting, so that no one deletes or renames it
+  // while this run writes it.
+  const HANDLE h = CreateFileA(vardas.c_str(), GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     klaida = WindowsKlaida();
     return Atidarymas::kKlaida;
@@ -33,7 +33,7 @@ Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
 bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
   const DWORD rusis = GetFileType(H(fr));
   y.rusis = rusis == FILE_TYPE_DISK   ? Ypatybes::kFailas
-            : rusis == FILE_TYPE_PIPE ? Ypatybes::kKanalas
+            : rusis == FILE_TYPE_CHAR ? Ypatybes::kIrenginys
                                       : Ypatybes::kKita;
   y.nuorodos = 1;
   y.dydis = 0;
@@ -141,7 +141,28 @@ void Nebesaugoti() {
   saugomas = INVALID_HANDLE_VALUE;
 }
 
-bool LauktiKanalo(const std::string&, KanaloGalai&) { return true; }
+Kanalas SkaitytiKanala(const std::string&, std::string&) {
+  return Kanalas::kNe;
+}
+
+void AtidarytiStandartinius() {}
+
+bool StandartineIsvestis(Rankena fr) {
+  BY_HANDLE_FILE_INFORMATION a{};
+  if (!GetFileInformationByHandle(H(fr), &a)) return false;
+  for (const DWORD kuri : {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
+    const HANDLE h = GetStdHandle(kuri);
+    BY_HANDLE_FILE_INFORMATION b{};
+    if (h != nullptr && h != INVALID_HANDLE_VALUE &&
+        GetFileType(h) == FILE_TYPE_DISK && GetFileInformationByHandle(h, &b) &&
+        a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+        a.nFileIndexHigh == b.nFileIndexHigh &&
+        a.nFileIndexLow == b.nFileIndexLow) {
+      return true;
+    }
+  }
+  return false;
+}
 
 std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
   std::vector<FailasAplanke> failai;

@@ -1,10 +1,9 @@
 #include "report/section.h"
 
+#include <new>
+
 bool IrasytiSkyriu(Rankena fr, const std::ostringstream& skyrius,
                    SistemosKlaida& klaida) {
-  if (!skyrius) {
-    klaida = SistemosKlaida{ENOMEM, 0};
-    return false;
-  }
+  if (!skyrius) throw std::bad_alloc();
   return Rasyti(fr, skyrius.str(), klaida);
 }

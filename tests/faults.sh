@@ -16,14 +16,16 @@ fail() {
 }
 
 # Runs the program in a fresh folder with MASYVAS_FAULT=$1, after the shell
-# commands $2; sets status.
+# commands $2, its output redirected as $3 says after the usual files; sets
+# status.
 run() {
   chattr -i -a "$work/run/Rezultatai.txt" 2>/dev/null
   rm -rf "$work/run" && mkdir -p "$work/run" && cd "$work/run" || exit 1
   cp "$case_dir"/input/* .
   echo "$earlier" >Rezultatai.txt
   eval "${2:-}"
-  MASYVAS_FAULT=$1 LD_PRELOAD=$inject LC_ALL=C timeout 30 "$program" >stdout 2>stderr </dev/null
+  eval "MASYVAS_FAULT=\$1 LD_PRELOAD=\$inject LC_ALL=C timeout 30 \"\$program\" \
+    >stdout 2>stderr </dev/null ${3:-}"
   status=$?
 }
 
@@ -73,12 +75,36 @@ rm Masyvas.txt Rezultatai.txt; ln -s Masyvas.txt Rezultatai.txt|1|-|nepavyko ira
 TABLE
 [ ! -e "$work/run/Masyvas.txt" ] || fail "a link to a missing data file created it"
 
+# The report is also standard output: refused. Standard error closed: the
+# report does not take its place, and the warning goes nowhere.
+run "" "" ">Rezultatai.txt"
+[ "$status" = 1 ] && grep -q "programos isvestis" stderr ||
+  fail "standard output into the report: status $status, $(cat stderr)"
+run "" "echo 7 >>Masyvas.txt" "2>&-"
+[ "$status" = 0 ] && [ "$(report)" = whole ] ||
+  fail "standard error closed: status $status, report $(report)"
+# Standard error a pipe with no reader once the report is whole: the report
+# stays whole.
+run "" "echo 7 >>Masyvas.txt; mkfifo err; (exec 3<err) &" "2>err"
+[ "$(report)" = whole ] || fail "standard error closed on the warning: report $(report)"
+# A pipe's writer that stalls, or never stops sending white space before the
+# elements: the run ends all the same.
+run "" "mv Masyvas.txt d; mkfifo Masyvas.txt; (cat d; sleep 40) >Masyvas.txt 2>/dev/null &"
+[ "$status" = 0 ] && [ "$(report)" = whole ] ||
+  fail "a stalled pipe: status $status, report $(report)"
+run "" "rm Masyvas.txt; mkfifo Masyvas.txt; (echo 1 1; yes ' ') >Masyvas.txt 2>/dev/null &"
+[ "$status" = 1 ] && grep -q "truksta elemento \[1, 1\]" stderr ||
+  fail "endless white space before the elements: status $status, $(cat stderr)"
+
 # As root, who can plant another user's link and mark a file immutable or
 # append-only (where the file system has such marks).
 if [ "$(id -u)" = 0 ]; then
   run "" "cp Rezultatai.txt other.txt; rm Rezultatai.txt; ln -s other.txt Rezultatai.txt; chown -h 65534 Rezultatai.txt"
   [ "$status" = 1 ] && [ "$(report)" = unchanged ] &&
     grep -q "kito naudotojo simbolin" stderr || fail "planted link: status $status, $(cat stderr)"
+  run "" "cp Rezultatai.txt other.txt; ln -s other.txt planted.txt; chown -h 65534 planted.txt; rm Rezultatai.txt; ln -s planted.txt Rezultatai.txt"
+  [ "$status" = 1 ] && [ "$(cat other.txt)" = "$earlier" ] ||
+    fail "a planted link behind one's own: status $status, $(cat stderr)"
   for mark in i:nekeiciamas a:tik; do
     if chattr "+${mark%%:*}" "$work/run/Rezultatai.txt" 2>/dev/null; then
       run "" "chattr +${mark%%:*} Rezultatai.txt"
