@@ -18,10 +18,11 @@ Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
                             SistemosKlaida& klaida) {
   // Shared for writing too, so that another run opens the file and then
   // finds it locked; not for deleting, so that no one deletes or renames it
-  // while this run writes it.
-  const HANDLE h = CreateFileA(vardas.c_str(), GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // while this run writes it. Its attributes are read to tell what it is.
+  const HANDLE h =
+      CreateFileA(vardas.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                  FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     klaida = WindowsKlaida();
     return Atidarymas::kKlaida;
