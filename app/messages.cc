@@ -8,7 +8,7 @@
 #include "app/near_names.h"
 #include "app/utf8.h"
 #include "app/value_hints.h"
-#include "os/file.h"
+#include "os/data_pipe.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "app/utf8.h"
-#include "os/file.h"
+#include "os/folder.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "matrix/scanner.h"
-#include "os/file.h"
+#include "os/data_pipe.h"
 
 namespace {
 

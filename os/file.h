@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "os/error.h"
 
@@ -74,23 +73,6 @@ void Uzdaryti(Rankena& fr);
 void SaugotiNuoNutraukimo(Rankena fr);
 void Nebesaugoti();
 
-// How long, in seconds, SkaitytiKanala waits for more to come, and how much
-// it reads at most.
-constexpr int kKanaloLaukimas = 5;
-constexpr std::size_t kDidziausiasKanalas = std::size_t{16} << 20;
-
-enum class Kanalas {
-  kNe,            // not a pipe
-  kPerskaitytas,  // read into turinys
-  kNiekasNeraso,  // nothing was written into it in time
-};
-
-// When vardas names a pipe (FIFO), reads what is written into it into
-// turinys without ever waiting for good: up to the end, a pause of
-// kKanaloLaukimas seconds, or kDidziausiasKanalas bytes, whichever comes
-// first. Throws std::bad_alloc when memory runs out.
-Kanalas SkaitytiKanala(const std::string& vardas, std::string& turinys);
-
 // Makes sure that standard input, output and error are open (on the null
 // device where they were closed), so that no file the program opens takes
 // their place.
@@ -99,16 +81,3 @@ void AtidarytiStandartinius();
 // True when the held file is also where the program's standard output or
 // error goes.
 bool StandartineIsvestis(Rankena fr);
-
-// A file in a folder: its name (UTF-8), whether it is a regular file (its
-// links followed), and whether its owner may run it (POSIX).
-struct FailasAplanke {
-  std::string vardas;
-  bool paprastas;
-  bool vykdomas;
-};
-
-// The files in the folder aplankas (a UTF-8 path), in no order; what was
-// read so far when the folder cannot be read on. Throws std::bad_alloc when
-// memory runs out.
-std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas);

@@ -1,12 +1,8 @@
-#include <dirent.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <new>
 
 #include "os/ending_signals.h"
 #include "os/file.h"
@@ -166,33 +162,6 @@ void Nebesaugoti() {
   saugomas = -1;
 }
 
-Kanalas SkaitytiKanala(const std::string& vardas, std::string& turinys) {
-  struct stat st {};
-  if (stat(vardas.c_str(), &st) != 0 || !S_ISFIFO(st.st_mode)) {
-    return Kanalas::kNe;
-  }
-  // Opened without waiting for a writer; poll tells when data comes.
-  const int fd = open(vardas.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return Kanalas::kNe;  // the open that follows says why
-  Rankena laikina;
-  laikina.reiksme = fd;
-  bool gauta = false;
-  while (turinys.size() < kDidziausiasKanalas) {
-    pollfd laukti{fd, POLLIN, 0};
-    const int kiek = poll(&laukti, 1, kKanaloLaukimas * 1000);
-    if (kiek < 0 && errno == EINTR) continue;
-    if (kiek != 1) break;
-    char buf[4096];
-    const ssize_t gavo = read(fd, buf, sizeof buf);
-    if (gavo < 0 && (errno == EAGAIN || errno == EINTR)) continue;
-    if (gavo <= 0) break;
-    gauta = true;
-    turinys.append(buf, static_cast<std::size_t>(gavo));
-  }
-  Uzdaryti(laikina);
-  return gauta ? Kanalas::kPerskaitytas : Kanalas::kNiekasNeraso;
-}
-
 void AtidarytiStandartinius() {
   for (int fd = 0; fd <= 2; ++fd) {
     if (fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
@@ -203,27 +172,4 @@ void AtidarytiStandartinius() {
 
 bool StandartineIsvestis(Rankena fr) {
   return TasPats(Fd(fr), STDOUT_FILENO) || TasPats(Fd(fr), STDERR_FILENO);
-}
-
-std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
-  std::vector<FailasAplanke> failai;
-  errno = 0;
-  DIR* katalogas = opendir(aplankas.c_str());
-  if (katalogas == nullptr) {
-    if (errno == ENOMEM) throw std::bad_alloc();
-    return failai;
-  }
-  try {
-    while (const dirent* irasas = readdir(katalogas)) {
-      struct stat st {};
-      if (fstatat(dirfd(katalogas), irasas->d_name, &st, 0) != 0) continue;
-      failai.push_back(
-          {irasas->d_name, S_ISREG(st.st_mode), (st.st_mode & S_IXUSR) != 0});
-    }
-  } catch (...) {
-    closedir(katalogas);
-    throw;
-  }
-  closedir(katalogas);
-  return failai;
 }

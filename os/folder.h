@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A file in a folder: its name (UTF-8), whether it is a regular file (its
+// links followed), and whether its owner may run it (POSIX).
+struct FailasAplanke {
+  std::string vardas;
+  bool paprastas;
+  bool vykdomas;
+};
+
+// The files in the folder aplankas (a UTF-8 path), in no order; what was
+// read so far when the folder cannot be read on. Throws std::bad_alloc when
+// memory runs out.
+std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas);

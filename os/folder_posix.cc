@@ -1,0 +1,30 @@
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <new>
+
+#include "os/folder.h"
+
+std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
+  std::vector<FailasAplanke> failai;
+  errno = 0;
+  DIR* katalogas = opendir(aplankas.c_str());
+  if (katalogas == nullptr) {
+    if (errno == ENOMEM) throw std::bad_alloc();
+    return failai;
+  }
+  try {
+    while (const dirent* irasas = readdir(katalogas)) {
+      struct stat st {};
+      if (fstatat(dirfd(katalogas), irasas->d_name, &st, 0) != 0) continue;
+      failai.push_back(
+          {irasas->d_name, S_ISREG(st.st_mode), (st.st_mode & S_IXUSR) != 0});
+    }
+  } catch (...) {
+    closedir(katalogas);
+    throw;
+  }
+  closedir(katalogas);
+  return failai;
+}
