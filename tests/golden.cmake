@@ -1,17 +1,13 @@
-# Runs PROGRAM once in WORK_DIR/run, a fresh folder holding a copy of
-# CASE_DIR/input/, and compares what it leaves with CASE_DIR/expected/ (or
-# EXPECTED_DIR): status, stdout, stderr and, unless the results file must not
-# be a regular file afterwards, Rezultatai.txt, with LF line ends and @RUN_DIR@
-# for the run folder. CTest passes each as -D<name>=... to cmake -P, and the
-# options: EMULATOR (a list) runs the program, WINE=ON says that it is Wine;
-# CRLF=ON expects CR LF line ends; READ_ONLY (a list) names input files made
-# read-only (Wine shows the attribute): where this user may still write them,
-# as root may, the case is skipped; BEFORE is a shell script run in the run
-# folder right before the program, in its process; except under Wine the
-# program runs in the locale LOCALE (default C) with a temporary folder of its
-# own, or the run folder where TEMP_RUN_DIR is on; PAUSE=ON expects some
-# prompt of the "pause" command after the expected stdout; WHAT says what the
-# case guards.
+# Runs PROGRAM once in WORK_DIR/run, a fresh copy of CASE_DIR/input/, and
+# compares what it leaves with CASE_DIR/expected/ (or EXPECTED_DIR): status,
+# stdout, stderr and, unless the results file must not be a regular file
+# afterwards, Rezultatai.txt; LF line ends, @RUN_DIR@ for the run folder.
+# golden_case in tests/CMakeLists.txt passes these and its options (READ_ONLY,
+# BEFORE, LOCALE, TEMP_RUN_DIR, WHAT: see there) as -D<name>=... to cmake -P,
+# and: EMULATOR (a list), which runs the program; WINE=ON, which says that it
+# is Wine; CRLF=ON, which expects CR LF; PAUSE=ON, which expects some prompt
+# of the "pause" command after the expected stdout.
+
 cmake_minimum_required(VERSION 3.16)
 if(NOT PROGRAM OR NOT CASE_DIR OR NOT WORK_DIR)
   message(FATAL_ERROR "golden.cmake needs PROGRAM, CASE_DIR and WORK_DIR")
@@ -97,18 +93,21 @@ find_program(DIFF diff)
 function(compare what want got)
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${want}" "${got}"
                   RESULT_VARIABLE differ OUTPUT_QUIET ERROR_QUIET)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files --ignore-eol "${want}" "${got}"
-                  RESULT_VARIABLE differ_in_text OUTPUT_QUIET ERROR_QUIET)
-  if(differ AND NOT differ_in_text)
-    set(failures "${failures}\n  ${what}: differs only in its line ends" PARENT_SCOPE)
-  elseif(differ)
-    if(DIFF)
-      # Indented, CMake's message keeps the lines as they are.
-      execute_process(COMMAND "${DIFF}" -u "${want}" "${got}" OUTPUT_VARIABLE diff)
-      string(REPLACE "\n" "\n    " diff "\n${diff}")
-    endif()
-    set(failures "${failures}\n  ${what}: differs from ${want}${diff}" PARENT_SCOPE)
+  if(NOT differ)
+    return()
   endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files --ignore-eol "${want}" "${got}"
+                  RESULT_VARIABLE differ OUTPUT_QUIET ERROR_QUIET)
+  set(text "differs only in its line ends")
+  if(differ)
+    set(text "differs from ${want}")
+  endif()
+  if(differ AND DIFF)
+    # Indented, CMake's message keeps the lines as they are.
+    execute_process(COMMAND "${DIFF}" -u "${want}" "${got}" OUTPUT_VARIABLE diff)
+    string(REPLACE "\n" "\n    " diff "\n${diff}")
+  endif()
+  set(failures "${failures}\n  ${what}: ${text}${diff}" PARENT_SCOPE)
 endfunction()
 
 set(failures "")
