@@ -41,7 +41,8 @@ set(CPACK_GENERATOR ZIP)
 if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(CPACK_SYSTEM_NAME win64)
 endif()
-# Read when the package is made: fixes the archive's times and time zone.
+# Read by CPack when it makes the package: the time that the normalising step
+# gives every entry of the archive.
 configure_file(package/cpack_project.cmake.in package/cpack_project.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/package/cpack_project.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/package/normalize_package.cmake)
