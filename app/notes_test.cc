@@ -36,7 +36,7 @@ TEST(Notes, NameTheFilesNearlyNamedBesideTheOneRead) {
   const Atvejis atvejai[] = {
       {{"Masyvas.txt", "Rezultatai.txt", "kitas.txt"}, ""},
       {{"Masyvas.txt", "Masyvas.xlsx", "Masyvas.csv", "Masyvas"},
-       "Pastaba: perskaitytas failas Masyvas.txt, ne salia esantys Masyvas, "
+       "Pastaba: perskaitytas failas Masyvas.txt, o ne salia esantys Masyvas, "
        "Masyvas.csv ir Masyvas.xlsx."},
   };
   for (const Atvejis& a : atvejai) {
