@@ -96,7 +96,7 @@ TEST(Notes, NameTheProgramsFolderWhereItHoldsTheFiles) {
                 ". Failas Masyvas.txt yra programos aplanke " +
                 programos.string() +
                 ", bet programa jo iesko ten, kur paleista: paleiskite ja is "
-                "jos pacios aplanko (pvz., dukart spusteleje).",
+                "jos pacios aplanko (pvz., dukart ja spusteleje).",
             Rodyti(SkaitymoPranesimas(duom, klaida, programos), Ascii, false));
   EXPECT_EQ(
       "duomenu failas Masyvas.txt nerastas aplanke " + darbo.string() + ".",
