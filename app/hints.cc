@@ -58,7 +58,7 @@ std::string KurIeskoti(std::string Duom,
     tekstas += "\nFailas " + vardas + " yra programos aplanke " +
                Utf8(programos) +
                ", bet programa jo ieško ten, kur paleista: paleiskite ją iš "
-               "jos pačios aplanko (pvz., dukart spustelėję).";
+               "jos pačios aplanko (pvz., dukart ją spustelėję).";
   }
   return tekstas;
 }

@@ -126,7 +126,12 @@ int main(int argc, char** argv) {
   } catch (const std::bad_alloc&) {
     gerai = false;
     Isvalyti(failas);
-    PranestiTiesiai(kTrukstaAtminties, kTrukstaAtmintiesAscii);
+    if (failas.buvo_ataskaita) {
+      PranestiTiesiai(kTrukstaAtmintiesIstrinta,
+                      kTrukstaAtmintiesIstrintaAscii);
+    } else {
+      PranestiTiesiai(kTrukstaAtminties, kTrukstaAtmintiesAscii);
+    }
   }
   Paleisti(failas);
   Pauze();

@@ -184,6 +184,12 @@ const char kTrukstaAtminties[] =
 const char kTrukstaAtmintiesAscii[] =
     "Klaida: programai truksta atminties; uzdarykite kitas programas ir "
     "paleiskite ja dar karta.";
+const char kTrukstaAtmintiesIstrinta[] =
+    "Klaida: programai trūksta atminties; uždarykite kitas programas ir "
+    "paleiskite ją dar kartą. Ankstesnė ataskaita Rezultatai.txt ištrinta.";
+const char kTrukstaAtmintiesIstrintaAscii[] =
+    "Klaida: programai truksta atminties; uzdarykite kitas programas ir "
+    "paleiskite ja dar karta. Ankstesne ataskaita Rezultatai.txt istrinta.";
 
 std::string SekmesPranesimas(std::string Rez) {
   return "Rezultatu ieskokite faile: " + Rez + ".";

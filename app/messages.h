@@ -41,9 +41,12 @@ std::string PakeistasPranesimas(std::string Rez);
 std::string KlaidosEilute(const std::string& pranesimas);
 
 // The line that says the run ran out of memory, ready made, and its ASCII
-// form.
+// form; the ...Istrinta pair also says that the report the results file held
+// was deleted.
 extern const char kTrukstaAtminties[];
 extern const char kTrukstaAtmintiesAscii[];
+extern const char kTrukstaAtmintiesIstrinta[];
+extern const char kTrukstaAtmintiesIstrintaAscii[];
 
 // The line that ends a successful run: plain ASCII.
 std::string SekmesPranesimas(std::string Rez);

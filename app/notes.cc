@@ -52,7 +52,7 @@ std::string PanasiuVarduPastaba(std::string Duom) {
                  "“, o " + kitas.vardas + " – kaip „" + vardas + "“.";
     }
   }
-  return "Pastaba: perskaitytas failas " + vardas + ", ne šalia esant" +
+  return "Pastaba: perskaitytas failas " + vardas + ", o ne šalia esant" +
          (vardai.size() == 1 ? "is " : "ys ") + Isvardyti(vardai) + "." +
          paslepti;
 }

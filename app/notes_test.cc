@@ -36,7 +36,7 @@ TEST(Notes, NameTheFilesNearlyNamedBesideTheOneRead) {
   const Atvejis atvejai[] = {
       {{"Masyvas.txt", "Rezultatai.txt", "kitas.txt"}, ""},
       {{"Masyvas.txt", "Masyvas.xlsx", "Masyvas.csv", "Masyvas"},
-       "Pastaba: perskaitytas failas Masyvas.txt, ne salia esantys Masyvas, "
+       "Pastaba: perskaitytas failas Masyvas.txt, o ne salia esantys Masyvas, "
        "Masyvas.csv ir Masyvas.xlsx."},
   };
   for (const Atvejis& a : atvejai) {
@@ -96,7 +96,7 @@ TEST(Notes, NameTheProgramsFolderWhereItHoldsTheFiles) {
                 ". Failas Masyvas.txt yra programos aplanke " +
                 programos.string() +
                 ", bet programa jo iesko ten, kur paleista: paleiskite ja is "
-                "jos pacios aplanko (pvz., dukart spusteleje).",
+                "jos pacios aplanko (pvz., dukart ja spusteleje).",
             Rodyti(SkaitymoPranesimas(duom, klaida, programos), Ascii, false));
   EXPECT_EQ(
       "duomenu failas Masyvas.txt nerastas aplanke " + darbo.string() + ".",

@@ -115,7 +115,8 @@ if [ "$(id -u)" = 0 ]; then
 fi
 
 # A run that succeeds, one that gives hints on the files beside it, and one
-# that stops at bad data.
+# that stops at bad data. Each began with an earlier report, which a run
+# that fails has deleted and says so.
 for name in example double_extension not_integer; do
   case_dir=$golden/$name
   run alloc:0
@@ -128,7 +129,8 @@ for name in example double_extension not_integer; do
     got_report=$(report)
     if [ "$status" = 0 ] && [ "$got_report" = whole ]; then
       :
-    elif [ "$status" = 1 ] && [ "$got_report" = empty ] && grep -q '^Klaida: ' stderr; then
+    elif [ "$status" = 1 ] && [ "$got_report" = empty ] && grep -q '^Klaida: ' stderr &&
+      grep -q ' Ankstesne ataskaita Rezultatai.txt istrinta\.$' stderr; then
       short=$((short + 1))
     else
       fail "$name, alloc:$n: exit status $status, report $got_report, stderr: $(cat stderr)"
