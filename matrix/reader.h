@@ -73,8 +73,8 @@ struct SkaitymoKlaida {
 // and one more value). Returns true on success; then, if more than white space
 // follows the last value (looked for through at most 1 MiB of white space),
 // perteklius says where it starts. A data file that is a pipe (FIFO) is
-// read as SkaitytiKanala reads it (os/data_pipe.h): what comes before a pause of
-// kKanaloLaukimas seconds. On failure returns false, sets n = m = 0 and says
+// read as SkaitytiKanala reads it (os/data_pipe.h): what comes before a pause
+// of kKanaloLaukimas seconds. On failure returns false, sets n = m = 0 and says
 // in klaida what went wrong: the file cannot be opened, nothing wrote into
 // the pipe, a read failed, or which value is missing or wrong and where.
 // Throws std::bad_alloc when memory runs out.
