@@ -20,12 +20,11 @@ std::string Ascii(const std::string& tekstas) {
   std::string ascii;
   bool citata = false;
   for (std::size_t k = 0; k < tekstas.size();) {
-    const unsigned char c = static_cast<unsigned char>(tekstas[k]);
-    if (c == kCitatosPradzia || c == kCitatosPabaiga) {
-      citata = c == kCitatosPradzia;
+    if (CitatosZyme(tekstas[k], citata)) {
       ++k;
       continue;
     }
+    const unsigned char c = static_cast<unsigned char>(tekstas[k]);
     if (citata) {
       ascii +=
           c >= 0x20 && c < 0x7f ? std::string(1, tekstas[k]) : BaitoKodas(c);

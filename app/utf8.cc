@@ -80,12 +80,11 @@ std::string Raidemis(const std::string& tekstas) {
   std::string rodomas;
   bool citata = false;
   for (std::size_t k = 0; k < tekstas.size();) {
-    const unsigned char c = static_cast<unsigned char>(tekstas[k]);
-    if (c == kCitatosPradzia || c == kCitatosPabaiga) {
-      citata = c == kCitatosPradzia;
+    if (CitatosZyme(tekstas[k], citata)) {
       ++k;
       continue;
     }
+    const unsigned char c = static_cast<unsigned char>(tekstas[k]);
     const std::size_t ilgis = Utf8Simbolis(tekstas, k);
     if (ilgis > 0) {
       rodomas.append(tekstas, k, ilgis);

@@ -22,6 +22,14 @@ std::string BaitoKodas(unsigned char c);
 constexpr char kCitatosPradzia = '\x01';
 constexpr char kCitatosPabaiga = '\x02';
 
+// True when c is one of the marks; then citata says whether quoted text
+// starts there.
+inline bool CitatosZyme(char c, bool& citata) {
+  if (c != kCitatosPradzia && c != kCitatosPabaiga) return false;
+  citata = c == kCitatosPradzia;
+  return true;
+}
+
 // A message as a screen that shows letters shows it: valid UTF-8 characters
 // as they are; in quoted text, other bytes as Windows-1257 characters; each
 // control character, and any other byte, as \xNN.
