@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -47,7 +46,7 @@ bool TasPatsFailas(Rankena fr, const std::string& vardas);
 enum class Uzraktas {
   kGerai,
   kUzimtas,    // another open file holds the lock
-  kNepalaiko,  // the file system gives no locks (another error)
+  kNepalaiko,  // no lock for another reason (a file system without locks)
 };
 
 // Takes an exclusive lock on the whole held file, without waiting. The lock

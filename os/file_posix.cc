@@ -40,11 +40,16 @@ bool SvetimaNuoroda(std::string kelias) {
   return false;  // a loop, which the open then names
 }
 
+// True when x and y tell of one file.
+bool TasPats(const struct stat& x, const struct stat& y) {
+  return x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+}
+
+// True when the descriptors a and b are of one file.
 bool TasPats(int a, int b) {
   struct stat x {};
   struct stat y {};
-  return fstat(a, &x) == 0 && fstat(b, &y) == 0 && x.st_dev == y.st_dev &&
-         x.st_ino == y.st_ino;
+  return fstat(a, &x) == 0 && fstat(b, &y) == 0 && TasPats(x, y);
 }
 
 }  // namespace
@@ -92,7 +97,7 @@ bool TasPatsFailas(Rankena fr, const std::string& vardas) {
   struct stat a {};
   struct stat b {};
   return fstat(Fd(fr), &a) == 0 && stat(vardas.c_str(), &b) == 0 &&
-         a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+         TasPats(a, b);
 }
 
 Uzraktas Uzrakinti(Rankena fr) {

@@ -6,6 +6,17 @@ namespace {
 
 HANDLE H(Rankena fr) { return reinterpret_cast<HANDLE>(fr.reiksme); }
 
+// True when the handles a and b are of one file on disk.
+bool TasPats(HANDLE a, HANDLE b) {
+  BY_HANDLE_FILE_INFORMATION x{};
+  BY_HANDLE_FILE_INFORMATION y{};
+  return GetFileInformationByHandle(a, &x) &&
+         GetFileInformationByHandle(b, &y) &&
+         x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
+         x.nFileIndexHigh == y.nFileIndexHigh &&
+         x.nFileIndexLow == y.nFileIndexLow;
+}
+
 SistemosKlaida WindowsKlaida() {
   SistemosKlaida klaida;
   klaida.windows_kodas = GetLastError();
@@ -54,13 +65,7 @@ bool TasPatsFailas(Rankena fr, const std::string& vardas) {
       vardas.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (kitas == INVALID_HANDLE_VALUE) return false;
-  BY_HANDLE_FILE_INFORMATION a{};
-  BY_HANDLE_FILE_INFORMATION b{};
-  const bool tas_pats = GetFileInformationByHandle(H(fr), &a) &&
-                        GetFileInformationByHandle(kitas, &b) &&
-                        a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-                        a.nFileIndexHigh == b.nFileIndexHigh &&
-                        a.nFileIndexLow == b.nFileIndexLow;
+  const bool tas_pats = TasPats(H(fr), kitas);
   CloseHandle(kitas);
   return tas_pats;
 }
@@ -145,16 +150,10 @@ void Nebesaugoti() {
 void AtidarytiStandartinius() {}
 
 bool StandartineIsvestis(Rankena fr) {
-  BY_HANDLE_FILE_INFORMATION a{};
-  if (!GetFileInformationByHandle(H(fr), &a)) return false;
   for (const DWORD kuri : {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
     const HANDLE h = GetStdHandle(kuri);
-    BY_HANDLE_FILE_INFORMATION b{};
     if (h != nullptr && h != INVALID_HANDLE_VALUE &&
-        GetFileType(h) == FILE_TYPE_DISK && GetFileInformationByHandle(h, &b) &&
-        a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-        a.nFileIndexHigh == b.nFileIndexHigh &&
-        a.nFileIndexLow == b.nFileIndexLow) {
+        GetFileType(h) == FILE_TYPE_DISK && TasPats(H(fr), h)) {
       return true;
     }
   }
