@@ -61,23 +61,16 @@ struct SkaitymoKlaida {
   SistemosKlaida sistemos_klaida{};  // the error of the failed open or read
 };
 
-// Reads the data file Duom, opened in binary mode, into Mas, n and m: the row
-// count, the column count, then n * m elements row by row, laid out over lines
-// in any way. Values are read as formatted stream extraction reads decimal
-// integers: white space is skipped, then an optional sign and digits, and a
-// value ends where its digits end ("5-3" is 5 and -3). A UTF-8 byte order
-// mark at the start is skipped. UTF-16 text and a document's file format are
-// told by the first bytes; a value that is no integer, where the bytes read so
-// far hold a NUL byte, is told as a file that is not text. Text run on from the
-// last value is read as part of it, as for any value ("4.5" fails; "5-3" is 5
-// and one more value). Returns true on success; then, if more than white space
-// follows the last value (looked for through at most 1 MiB of white space),
-// perteklius says where it starts. A data file that is a pipe (FIFO) is
-// read as SkaitytiKanala reads it (os/data_pipe.h): what comes before a pause
-// of kKanaloLaukimas seconds. On failure returns false, sets n = m = 0 and says
-// in klaida what went wrong: the file cannot be opened, nothing wrote into
-// the pipe, a read failed, or which value is missing or wrong and where.
-// Throws std::bad_alloc when memory runs out.
+// Reads the data file Duom (binary) into Mas, n and m: the row count, the
+// column count, then n * m elements row by row, over lines in any way. A
+// value is read as stream extraction reads a decimal integer (white space,
+// an optional sign, digits; "5-3" is 5 and -3), text run on from the last
+// value included ("4.5" fails). A UTF-8 byte order mark is skipped; UTF-16,
+// a document format and, where a value fails, a NUL byte are told apart. A
+// pipe is read as SkaitytiKanala reads it. On success, perteklius says where
+// anything but white space follows the last value (looked for through at
+// most 1 MiB of white space). On failure returns false, n = m = 0, and klaida
+// says what went wrong and where. Throws std::bad_alloc when memory runs out.
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida);
