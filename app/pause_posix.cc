@@ -35,12 +35,9 @@ bool Priekyje() {
 }
 
 // Sets the terminal, again when a signal interrupts the call.
-bool Nustatyti(int kada, const termios& nustatymai) {
-  int rezultatas = 0;
-  while ((rezultatas = tcsetattr(STDIN_FILENO, kada, &nustatymai)) != 0 &&
-         errno == EINTR) {
+void Nustatyti(int kada, const termios& nustatymai) {
+  while (tcsetattr(STDIN_FILENO, kada, &nustatymai) != 0 && errno == EINTR) {
   }
-  return rezultatas == 0;
 }
 
 // The handlers below make only async-signal-safe calls, and they set the
@@ -90,7 +87,8 @@ extern "C" void VelLaukti(int) {
   errno = klaidos_nr;
 }
 
-// Calls veiksmas(signal, handler) for each signal the wait takes over.
+// Calls veiksmas(signal, handler) for each signal the wait takes over (but
+// leaves ignored where it was ignored at start) and gives back after it.
 template <typename Veiksmas>
 void KiekvienamSignalui(Veiksmas veiksmas) {
   KiekvienamBaigianciam([&veiksmas](int s) { veiksmas(s, AtstatytiIrBaigti); });
@@ -185,15 +183,13 @@ void Pauze() {
     char klavisas = 0;
     while (read(STDIN_FILENO, &klavisas, 1) < 0 && errno == EINTR) {
     }
-    // The handlers leave the terminal alone from here on. Restoring with
-    // TCSAFLUSH drops the rest of a multi-byte key (arrows).
-    const sigset_t buvusi = Blokuoti();
-    perjungta = 0;
-    Nustatyti(TCSAFLUSH, pradine);
-    KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
-    sigprocmask(SIG_SETMASK, &buvusi, nullptr);
-  } else {
-    KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
   }
+  // The handlers leave the terminal alone from here on. Restoring with
+  // TCSAFLUSH drops the rest of a multi-byte key (arrows).
+  const sigset_t buvusi = Blokuoti();
+  perjungta = 0;
+  if (perjungtas) Nustatyti(TCSAFLUSH, pradine);
+  KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
+  sigprocmask(SIG_SETMASK, &buvusi, nullptr);
   ekranas << '\n' << std::flush;
 }
