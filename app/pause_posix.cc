@@ -19,9 +19,6 @@ termios laukti{};
 // together with the terminal, with the handled signals but SIGTTOU blocked.
 volatile sig_atomic_t perjungta = 0;
 
-// Signals that stop the program.
-constexpr int kStabdantys[] = {SIGTSTP, SIGTTIN, SIGTTOU};
-
 // The signals the wait handles: all blocked while any of its handlers runs,
 // so that the handlers never interrupt one another.
 sigset_t perimami;
@@ -92,7 +89,9 @@ extern "C" void VelLaukti(int) {
 template <typename Veiksmas>
 void KiekvienamSignalui(Veiksmas veiksmas) {
   KiekvienamBaigianciam([&veiksmas](int s) { veiksmas(s, AtstatytiIrBaigti); });
-  for (const int s : kStabdantys) veiksmas(s, AtstatytiIrSustoti);
+  for (const int s : {SIGTSTP, SIGTTIN, SIGTTOU}) {
+    veiksmas(s, AtstatytiIrSustoti);
+  }
   veiksmas(SIGCONT, VelLaukti);
 }
 
@@ -138,15 +137,13 @@ bool Perjungti() {
     if (!LauktiPriekio()) return false;
     const sigset_t buvusi = Blokuoti();
     bool gerai = tcgetattr(STDIN_FILENO, &pradine) == 0;
-    if (gerai) {
-      laukti = pradine;
-      laukti.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
-      laukti.c_cc[VMIN] = 1;
-      laukti.c_cc[VTIME] = 0;
-      // Interrupted when the program was sent to the background meanwhile:
-      // then it waits for the foreground again.
-      gerai = tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
-    }
+    laukti = pradine;
+    laukti.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    laukti.c_cc[VMIN] = 1;
+    laukti.c_cc[VTIME] = 0;
+    // Interrupted when the program was sent to the background meanwhile:
+    // then it waits for the foreground again.
+    gerai = gerai && tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
     const int klaidos_nr = errno;
     if (gerai) perjungta = 1;
     sigprocmask(SIG_SETMASK, &buvusi, nullptr);
