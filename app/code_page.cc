@@ -2,12 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#endif
 
-bool UzrasuKnygeleRodysRaides() {
-#ifdef _WIN32
-  return GetACP() == 1257;
+bool UzrasuKnygeleRodysRaides() { return GetACP() == 1257; }
 #else
-  return true;
+bool UzrasuKnygeleRodysRaides() { return true; }
 #endif
-}

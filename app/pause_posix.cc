@@ -19,9 +19,6 @@ termios laukti{};
 // together with the terminal, with the handled signals but SIGTTOU blocked.
 volatile sig_atomic_t perjungta = 0;
 
-// Signals that stop the program.
-constexpr int kStabdantys[] = {SIGTSTP, SIGTTIN, SIGTTOU};
-
 // The signals the wait handles: all blocked while any of its handlers runs,
 // so that the handlers never interrupt one another.
 sigset_t perimami;
@@ -35,12 +32,9 @@ bool Priekyje() {
 }
 
 // Sets the terminal, again when a signal interrupts the call.
-bool Nustatyti(int kada, const termios& nustatymai) {
-  int rezultatas = 0;
-  while ((rezultatas = tcsetattr(STDIN_FILENO, kada, &nustatymai)) != 0 &&
-         errno == EINTR) {
+void Nustatyti(int kada, const termios& nustatymai) {
+  while (tcsetattr(STDIN_FILENO, kada, &nustatymai) != 0 && errno == EINTR) {
   }
-  return rezultatas == 0;
 }
 
 // The handlers below make only async-signal-safe calls, and they set the
@@ -90,11 +84,14 @@ extern "C" void VelLaukti(int) {
   errno = klaidos_nr;
 }
 
-// Calls veiksmas(signal, handler) for each signal the wait takes over.
+// Calls veiksmas(signal, handler) for each signal the wait takes over (but
+// leaves ignored where it was ignored at start) and gives back after it.
 template <typename Veiksmas>
 void KiekvienamSignalui(Veiksmas veiksmas) {
   KiekvienamBaigianciam([&veiksmas](int s) { veiksmas(s, AtstatytiIrBaigti); });
-  for (const int s : kStabdantys) veiksmas(s, AtstatytiIrSustoti);
+  for (const int s : {SIGTSTP, SIGTTIN, SIGTTOU}) {
+    veiksmas(s, AtstatytiIrSustoti);
+  }
   veiksmas(SIGCONT, VelLaukti);
 }
 
@@ -140,15 +137,13 @@ bool Perjungti() {
     if (!LauktiPriekio()) return false;
     const sigset_t buvusi = Blokuoti();
     bool gerai = tcgetattr(STDIN_FILENO, &pradine) == 0;
-    if (gerai) {
-      laukti = pradine;
-      laukti.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
-      laukti.c_cc[VMIN] = 1;
-      laukti.c_cc[VTIME] = 0;
-      // Interrupted when the program was sent to the background meanwhile:
-      // then it waits for the foreground again.
-      gerai = tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
-    }
+    laukti = pradine;
+    laukti.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    laukti.c_cc[VMIN] = 1;
+    laukti.c_cc[VTIME] = 0;
+    // Interrupted when the program was sent to the background meanwhile:
+    // then it waits for the foreground again.
+    gerai = gerai && tcsetattr(STDIN_FILENO, TCSANOW, &laukti) == 0;
     const int klaidos_nr = errno;
     if (gerai) perjungta = 1;
     sigprocmask(SIG_SETMASK, &buvusi, nullptr);
@@ -185,15 +180,13 @@ void Pauze() {
     char klavisas = 0;
     while (read(STDIN_FILENO, &klavisas, 1) < 0 && errno == EINTR) {
     }
-    // The handlers leave the terminal alone from here on. Restoring with
-    // TCSAFLUSH drops the rest of a multi-byte key (arrows).
-    const sigset_t buvusi = Blokuoti();
-    perjungta = 0;
-    Nustatyti(TCSAFLUSH, pradine);
-    KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
-    sigprocmask(SIG_SETMASK, &buvusi, nullptr);
-  } else {
-    KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
   }
+  // The handlers leave the terminal alone from here on. Restoring with
+  // TCSAFLUSH drops the rest of a multi-byte key (arrows).
+  const sigset_t buvusi = Blokuoti();
+  perjungta = 0;
+  if (perjungtas) Nustatyti(TCSAFLUSH, pradine);
+  KiekvienamSignalui([](int s, void (*)(int)) { Grazinti(s); });
+  sigprocmask(SIG_SETMASK, &buvusi, nullptr);
   ekranas << '\n' << std::flush;
 }

@@ -1,7 +1,9 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 
 #include "app/pause.h"
 
@@ -12,30 +14,24 @@ bool Konsole(DWORD srautas) {
   return GetConsoleMode(GetStdHandle(srautas), &rezimas) != 0;
 }
 
+// Shift, Ctrl, Alt, the Windows keys and the lock keys: alone, they do not
+// end the wait.
+constexpr WORD kNeKlavisai[] = {VK_SHIFT, VK_CONTROL, VK_MENU,    VK_LWIN,
+                                VK_RWIN,  VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
+
 // Drops the keys pressed before, then waits on the console of standard input
-// until a key goes down, other than Shift, Ctrl, Alt, the Windows keys and
-// the lock keys alone.
+// until a key other than those of kNeKlavisai goes down.
 void LauktiKlaviso() {
   const HANDLE ivestis = GetStdHandle(STD_INPUT_HANDLE);
   FlushConsoleInputBuffer(ivestis);
   INPUT_RECORD irasas{};
   DWORD gauta = 0;
   while (ReadConsoleInputW(ivestis, &irasas, 1, &gauta) && gauta == 1) {
-    if (irasas.EventType != KEY_EVENT || !irasas.Event.KeyEvent.bKeyDown) {
-      continue;
-    }
-    switch (irasas.Event.KeyEvent.wVirtualKeyCode) {
-      case VK_SHIFT:
-      case VK_CONTROL:
-      case VK_MENU:
-      case VK_LWIN:
-      case VK_RWIN:
-      case VK_CAPITAL:
-      case VK_NUMLOCK:
-      case VK_SCROLL:
-        break;
-      default:
-        return;
+    const KEY_EVENT_RECORD& k = irasas.Event.KeyEvent;
+    if (irasas.EventType == KEY_EVENT && k.bKeyDown &&
+        std::find(std::begin(kNeKlavisai), std::end(kNeKlavisai),
+                  k.wVirtualKeyCode) == std::end(kNeKlavisai)) {
+      return;
     }
   }
 }

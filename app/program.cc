@@ -14,17 +14,13 @@ namespace fs = std::filesystem;
 
 fs::path ProgramosAplankas() {
 #ifdef _WIN32
-  std::wstring vardas(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD ilgis = GetModuleFileNameW(nullptr, vardas.data(),
-                                           static_cast<DWORD>(vardas.size()));
-    if (ilgis == 0) return {};
-    if (ilgis < vardas.size()) {
-      vardas.resize(ilgis);
-      return fs::path(vardas).parent_path();
-    }
-    vardas.resize(vardas.size() * 2);
-  }
+  // No Windows path is longer than 32767 characters.
+  std::wstring vardas(32768, L'\0');
+  const DWORD ilgis = GetModuleFileNameW(nullptr, vardas.data(),
+                                         static_cast<DWORD>(vardas.size()));
+  if (ilgis == 0 || ilgis == vardas.size()) return {};
+  vardas.resize(ilgis);
+  return fs::path(vardas).parent_path();
 #elif defined(__linux__)
   std::error_code ec;
   const fs::path programa = fs::read_symlink("/proc/self/exe", ec);

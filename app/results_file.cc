@@ -20,9 +20,7 @@ Uzemimas Tikrinti(const std::string& Duom, RezultatuFailas& failas,
     return Uzemimas::kIsvestis;
   }
   if (failas.paprastas && y.nuorodos > 1) return Uzemimas::kKitiVardai;
-  for (int k = 0;; ++k) {
-    const Uzraktas u = Uzrakinti(failas.fr);
-    if (u != Uzraktas::kUzimtas) break;
+  for (int k = 0; Uzrakinti(failas.fr) == Uzraktas::kUzimtas; ++k) {
     if (k == kBandymai) return Uzemimas::kUzimtas;
     std::this_thread::sleep_for(kPauze);
   }
@@ -40,16 +38,10 @@ Uzemimas Tikrinti(const std::string& Duom, RezultatuFailas& failas,
 
 Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
                 RezultatuFailas& failas, SistemosKlaida& klaida) {
-  switch (AtidarytiRasymui(Rez, failas.fr, klaida)) {
-    case Atidarymas::kAtidarytas:
-      break;
-    case Atidarymas::kSvetimaNuoroda:
-      return Uzemimas::kSvetimaNuoroda;
-    case Atidarymas::kKanalas:
-      return Uzemimas::kNeFailas;
-    case Atidarymas::kKlaida:
-      return Uzemimas::kKlaida;
-  }
+  const Atidarymas a = AtidarytiRasymui(Rez, failas.fr, klaida);
+  if (a == Atidarymas::kSvetimaNuoroda) return Uzemimas::kSvetimaNuoroda;
+  if (a == Atidarymas::kKanalas) return Uzemimas::kNeFailas;
+  if (a == Atidarymas::kKlaida) return Uzemimas::kKlaida;
   const Uzemimas u = Tikrinti(Duom, failas, klaida);
   if (u != Uzemimas::kGerai) {
     Paleisti(failas);

@@ -14,6 +14,7 @@ struct RezultatuFailas {
   bool buvo_ataskaita = false;  // it held something when it was emptied
 };
 
+// How Uzimti ended.
 enum class Uzemimas {
   kGerai,           // held and emptied
   kTasPatsFailas,   // it is the data file: nothing was changed

@@ -3,13 +3,12 @@
 #include <cstddef>
 #include <string>
 
-// A data file that is a pipe, read without ever waiting for good.
-
 // How long, in seconds, SkaitytiKanala waits for more to come, and how much
 // it reads at most.
 constexpr int kKanaloLaukimas = 5;
 constexpr std::size_t kDidziausiasKanalas = std::size_t{16} << 20;
 
+// What SkaitytiKanala found.
 enum class Kanalas {
   kNe,            // not a pipe
   kPerskaitytas,  // read into turinys

@@ -30,6 +30,7 @@ inline constexpr int kBaigiantysSignalai[] = {
 #endif
 };
 
+// One more than the largest signal number.
 #ifdef NSIG
 inline constexpr int kSignaluRiba = NSIG;
 #else

@@ -12,6 +12,7 @@ struct Rankena {
   std::intptr_t reiksme = -1;
 };
 
+// How AtidarytiRasymui ended.
 enum class Atidarymas {
   kAtidarytas,
   kSvetimaNuoroda,  // a symbolic link owned by another user: not followed
@@ -43,6 +44,7 @@ bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida);
 // True when the name vardas, its links followed, names the held file.
 bool TasPatsFailas(Rankena fr, const std::string& vardas);
 
+// How Uzrakinti ended.
 enum class Uzraktas {
   kGerai,
   kUzimtas,    // another open file holds the lock
@@ -70,6 +72,8 @@ void Uzdaryti(Rankena& fr);
 // window closed) first empties the held regular file fr, then ends the
 // program as it would have. Only async-signal-safe calls run then.
 void SaugotiNuoNutraukimo(Rankena fr);
+
+// Ends what SaugotiNuoNutraukimo began.
 void Nebesaugoti();
 
 // Makes sure that standard input, output and error are open (on the null

@@ -40,16 +40,16 @@ bool SvetimaNuoroda(std::string kelias) {
   return false;  // a loop, which the open then names
 }
 
-// True when x and y tell of one file.
-bool TasPats(const struct stat& x, const struct stat& y) {
-  return x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+// True when the descriptor fd is of the file that x tells of.
+bool TasPats(int fd, const struct stat& x) {
+  struct stat y {};
+  return fstat(fd, &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 
-// True when the descriptors a and b are of one file.
-bool TasPats(int a, int b) {
-  struct stat x {};
-  struct stat y {};
-  return fstat(a, &x) == 0 && fstat(b, &y) == 0 && TasPats(x, y);
+// Returns gerai; when false, puts the error of the failed call into klaida.
+bool Pavyko(bool gerai, SistemosKlaida& klaida) {
+  if (!gerai) klaida = SistemosKlaidaDabar();
+  return gerai;
 }
 
 }  // namespace
@@ -81,10 +81,7 @@ Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
 bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
   struct stat st {};
   ValytiSistemosKlaida();
-  if (fstat(Fd(fr), &st) != 0) {
-    klaida = SistemosKlaidaDabar();
-    return false;
-  }
+  if (!Pavyko(fstat(Fd(fr), &st) == 0, klaida)) return false;
   y.rusis = S_ISREG(st.st_mode)   ? Ypatybes::kFailas
             : S_ISCHR(st.st_mode) ? Ypatybes::kIrenginys
                                   : Ypatybes::kKita;
@@ -94,10 +91,8 @@ bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
 }
 
 bool TasPatsFailas(Rankena fr, const std::string& vardas) {
-  struct stat a {};
-  struct stat b {};
-  return fstat(Fd(fr), &a) == 0 && stat(vardas.c_str(), &b) == 0 &&
-         TasPats(a, b);
+  struct stat st {};
+  return stat(vardas.c_str(), &st) == 0 && TasPats(Fd(fr), st);
 }
 
 Uzraktas Uzrakinti(Rankena fr) {
@@ -111,11 +106,8 @@ Uzraktas Uzrakinti(Rankena fr) {
 
 bool Tustinti(Rankena fr, SistemosKlaida& klaida) {
   ValytiSistemosKlaida();
-  if (ftruncate(Fd(fr), 0) == 0 && lseek(Fd(fr), 0, SEEK_SET) == 0) {
-    return true;
-  }
-  klaida = SistemosKlaidaDabar();
-  return false;
+  return Pavyko(ftruncate(Fd(fr), 0) == 0 && lseek(Fd(fr), 0, SEEK_SET) == 0,
+                klaida);
 }
 
 bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
@@ -124,12 +116,9 @@ bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
     const ssize_t parasyta =
         write(Fd(fr), tekstas.data() + k, tekstas.size() - k);
     if (parasyta < 0 && errno == EINTR) continue;
-    if (parasyta <= 0) {
-      klaida = SistemosKlaidaDabar();
-      // A write that takes nothing without an error: the disk is full.
-      if (parasyta == 0) klaida.klaidos_nr = ENOSPC;
-      return false;
-    }
+    // A write that takes nothing without an error: the disk is full.
+    if (parasyta == 0) errno = ENOSPC;
+    if (!Pavyko(parasyta > 0, klaida)) return false;
     k += static_cast<std::size_t>(parasyta);
   }
   return true;
@@ -176,5 +165,7 @@ void AtidarytiStandartinius() {
 }
 
 bool StandartineIsvestis(Rankena fr) {
-  return TasPats(Fd(fr), STDOUT_FILENO) || TasPats(Fd(fr), STDERR_FILENO);
+  struct stat st {};
+  return fstat(Fd(fr), &st) == 0 &&
+         (TasPats(STDOUT_FILENO, st) || TasPats(STDERR_FILENO, st));
 }

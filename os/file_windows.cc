@@ -17,10 +17,16 @@ bool TasPats(HANDLE a, HANDLE b) {
          x.nFileIndexLow == y.nFileIndexLow;
 }
 
-SistemosKlaida WindowsKlaida() {
-  SistemosKlaida klaida;
-  klaida.windows_kodas = GetLastError();
-  return klaida;
+// Returns gerai; when false, puts the error of the failed call into klaida.
+bool Pavyko(bool gerai, SistemosKlaida& klaida) {
+  if (!gerai) klaida = SistemosKlaida{0, GetLastError()};
+  return gerai;
+}
+
+// Empties the file h, for the next write to go to its start.
+bool Nukirsti(HANDLE h) {
+  LARGE_INTEGER pradzia{};
+  return SetFilePointerEx(h, pradzia, nullptr, FILE_BEGIN) && SetEndOfFile(h);
 }
 
 }  // namespace
@@ -34,10 +40,7 @@ Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
       CreateFileA(vardas.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                   FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
-    klaida = WindowsKlaida();
-    return Atidarymas::kKlaida;
-  }
+  if (!Pavyko(h != INVALID_HANDLE_VALUE, klaida)) return Atidarymas::kKlaida;
   fr.reiksme = reinterpret_cast<std::intptr_t>(h);
   return Atidarymas::kAtidarytas;
 }
@@ -49,12 +52,9 @@ bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
                                       : Ypatybes::kKita;
   y.nuorodos = 1;
   y.dydis = 0;
-  BY_HANDLE_FILE_INFORMATION info{};
   if (y.rusis != Ypatybes::kFailas) return true;
-  if (!GetFileInformationByHandle(H(fr), &info)) {
-    klaida = WindowsKlaida();
-    return false;
-  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!Pavyko(GetFileInformationByHandle(H(fr), &info), klaida)) return false;
   y.nuorodos = info.nNumberOfLinks;
   y.dydis = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
   return true;
@@ -81,13 +81,7 @@ Uzraktas Uzrakinti(Rankena fr) {
 }
 
 bool Tustinti(Rankena fr, SistemosKlaida& klaida) {
-  LARGE_INTEGER pradzia{};
-  if (SetFilePointerEx(H(fr), pradzia, nullptr, FILE_BEGIN) &&
-      SetEndOfFile(H(fr))) {
-    return true;
-  }
-  klaida = WindowsKlaida();
-  return false;
+  return Pavyko(Nukirsti(H(fr)), klaida);
 }
 
 bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
@@ -103,12 +97,9 @@ bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
     const bool gerai =
         WriteFile(H(fr), eilutes.data() + k,
                   static_cast<DWORD>(eilutes.size() - k), &parasyta, nullptr);
-    if (!gerai || parasyta == 0) {
-      klaida = WindowsKlaida();
-      // A write that takes nothing without an error: the disk is full.
-      if (gerai) klaida.windows_kodas = ERROR_DISK_FULL;
-      return false;
-    }
+    // A write that takes nothing without an error: the disk is full.
+    if (gerai && parasyta == 0) SetLastError(ERROR_DISK_FULL);
+    if (!Pavyko(gerai && parasyta > 0, klaida)) return false;
     k += parasyta;
   }
   return true;
@@ -126,12 +117,8 @@ namespace {
 HANDLE volatile saugomas = INVALID_HANDLE_VALUE;
 
 BOOL WINAPI IsvalytiIrBaigti(DWORD) {
-  LARGE_INTEGER pradzia{};
   const HANDLE h = saugomas;
-  if (h != INVALID_HANDLE_VALUE &&
-      SetFilePointerEx(h, pradzia, nullptr, FILE_BEGIN)) {
-    SetEndOfFile(h);
-  }
+  if (h != INVALID_HANDLE_VALUE) Nukirsti(h);
   return FALSE;  // the next handler, the system's, ends the program
 }
 

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <memory>
 #include <new>
 
 #include "os/folder.h"
@@ -9,22 +10,17 @@
 std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
   std::vector<FailasAplanke> failai;
   errno = 0;
-  DIR* katalogas = opendir(aplankas.c_str());
+  const std::unique_ptr<DIR, int (*)(DIR*)> katalogas(opendir(aplankas.c_str()),
+                                                      closedir);
   if (katalogas == nullptr) {
     if (errno == ENOMEM) throw std::bad_alloc();
     return failai;
   }
-  try {
-    while (const dirent* irasas = readdir(katalogas)) {
-      struct stat st {};
-      if (fstatat(dirfd(katalogas), irasas->d_name, &st, 0) != 0) continue;
-      failai.push_back(
-          {irasas->d_name, S_ISREG(st.st_mode), (st.st_mode & S_IXUSR) != 0});
-    }
-  } catch (...) {
-    closedir(katalogas);
-    throw;
+  while (const dirent* irasas = readdir(katalogas.get())) {
+    struct stat st {};
+    if (fstatat(dirfd(katalogas.get()), irasas->d_name, &st, 0) != 0) continue;
+    failai.push_back(
+        {irasas->d_name, S_ISREG(st.st_mode), (st.st_mode & S_IXUSR) != 0});
   }
-  closedir(katalogas);
   return failai;
 }

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <memory>
+
 #include "os/folder.h"
 
 std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
@@ -12,22 +14,17 @@ std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
   WIN32_FIND_DATAW radinys{};
   const HANDLE paieska = FindFirstFileW(platus.c_str(), &radinys);
   if (paieska == INVALID_HANDLE_VALUE) return failai;
-  try {
-    do {
-      const int baitai = WideCharToMultiByte(CP_UTF8, 0, radinys.cFileName, -1,
-                                             nullptr, 0, nullptr, nullptr);
-      std::string vardas(static_cast<std::size_t>(baitai), '\0');
-      WideCharToMultiByte(CP_UTF8, 0, radinys.cFileName, -1, vardas.data(),
-                          baitai, nullptr, nullptr);
-      vardas.resize(vardas.size() - 1);
-      failai.push_back(
-          {vardas, (radinys.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0,
-           false});
-    } while (FindNextFileW(paieska, &radinys));
-  } catch (...) {
-    FindClose(paieska);
-    throw;
-  }
-  FindClose(paieska);
+  const std::unique_ptr<void, decltype(&FindClose)> baigti(paieska, FindClose);
+  do {
+    const int baitai = WideCharToMultiByte(CP_UTF8, 0, radinys.cFileName, -1,
+                                           nullptr, 0, nullptr, nullptr);
+    std::string vardas(static_cast<std::size_t>(baitai), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, radinys.cFileName, -1, vardas.data(),
+                        baitai, nullptr, nullptr);
+    vardas.resize(vardas.size() - 1);
+    failai.push_back(
+        {vardas, (radinys.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0,
+         false});
+  } while (FindNextFileW(paieska, &radinys));
   return failai;
 }
