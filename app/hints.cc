@@ -33,10 +33,9 @@ std::string KurIeskoti(std::string Duom,
                          : " (pirma įjunkite failų vardų plėtinių rodymą).");
     } else if (kitas.rusis == PanasusVardas::kNuoroda) {
       tekstas +=
-          ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį "
-          "failą į šį aplanką: spustelėkite nuorodą dešiniuoju pelės "
-          "klavišu ir pasirinkite „Atidaryti failo vietą“ (Open file "
-          "location).";
+          ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį failą į "
+          "šį aplanką: spustelėkite nuorodą dešiniuoju pelės klavišu ir "
+          "pasirinkite „Atidaryti failo vietą“ (Open file location).";
     } else {
       tekstas += KaipIrasytiTekstu(kitas.rusis, kamienas);  // a document
     }
@@ -69,9 +68,8 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k) {
     case FailoPriezastis::kNuoroduCiklas:
       return "simbolinės nuorodos sudaro ratą";
     case FailoPriezastis::kAtidarytasKitur:
-      return "failas atidarytas kitoje programoje (pvz., Excel ar Word) ir "
-             "jos užimtas:\nuždarykite jį ten ir paleiskite šią programą dar "
-             "kartą";
+      return "failas atidarytas kitoje programoje (pvz., Excel ar Word) ir jos "
+             "užimtas:\nuždarykite jį ten ir paleiskite šią programą dar kartą";
     case FailoPriezastis::kTikSkaitymui:
       return "failas pažymėtas „Tik skaitymui“ (Read-only):\nspustelėkite jį "
              "dešiniuoju pelės klavišu, pasirinkite „Ypatybės“ (Properties), "
