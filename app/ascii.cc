@@ -1,9 +1,5 @@
 #include "app/ascii.h"
 
-#include <algorithm>
-#include <cstring>
-#include <iterator>
-
 #include "app/utf8.h"
 
 std::string Ascii(const std::string& tekstas) {
@@ -20,33 +16,25 @@ std::string Ascii(const std::string& tekstas) {
   std::string ascii;
   bool citata = false;
   for (std::size_t k = 0; k < tekstas.size();) {
+    const unsigned char c = static_cast<unsigned char>(tekstas[k]);
+    const std::size_t ilgis = Utf8Simbolis(tekstas, k);
     if (CitatosZyme(tekstas[k], citata)) {
       ++k;
-      continue;
-    }
-    const unsigned char c = static_cast<unsigned char>(tekstas[k]);
-    if (citata) {
+    } else if (citata || ilgis == 1) {
       ascii +=
           c >= 0x20 && c < 0x7f ? std::string(1, tekstas[k]) : BaitoKodas(c);
       ++k;
-      continue;
-    }
-    const std::size_t ilgis = Utf8Simbolis(tekstas, k);
-    if (ilgis == 1) {
-      ascii += tekstas[k++];
-      continue;
-    }
-    const auto raide = std::find_if(
-        std::begin(kRaides), std::end(kRaides), [&](const char* const* r) {
-          return ilgis == std::strlen(r[0]) &&
-                 tekstas.compare(k, ilgis, r[0]) == 0;
-        });
-    ascii += raide != std::end(kRaides) ? (*raide)[1] : "?";
-    if (ilgis > 0) {
-      k += ilgis;
-      continue;
-    }
-    for (++k; k < tekstas.size() && (tekstas[k] & 0xc0) == 0x80; ++k) {
+    } else {
+      const char* raide = "?";
+      for (const auto& r : kRaides) {
+        if (tekstas.compare(k, ilgis, r[0]) == 0) raide = r[1];
+      }
+      ascii += raide;
+      k += ilgis > 0 ? ilgis : 1;
+      // An invalid byte takes the continuation bytes after it.
+      while (ilgis == 0 && k < tekstas.size() && (tekstas[k] & 0xc0) == 0x80) {
+        ++k;
+      }
     }
   }
   return ascii;

@@ -21,16 +21,14 @@ constexpr Dokumentas kDokumentai[] = {
      "(Text (Tab delimited)), vardas "},
     {PanasusVardas::kWord, "Word dokumentas",
      "Atidarykite jį Word programa ir įrašykite kaip tekstą: „Failas“, "
-     "„Įrašyti kaip“, failo tipas „Paprastasis tekstas“ (Plain Text), "
-     "vardas "},
+     "„Įrašyti kaip“, failo tipas „Paprastasis tekstas“ (Plain Text), vardas "},
     {PanasusVardas::kRtf, "RTF dokumentas",
      "Atidarykite jį WordPad ar Word programa ir įrašykite kaip tekstą: "
      "„Failas“, „Įrašyti kaip“, failo tipas – paprastasis tekstas (Plain "
      "Text), vardas "},
     {PanasusVardas::kWriter, "LibreOffice Writer dokumentas",
      "Atidarykite jį LibreOffice Writer programa ir įrašykite kaip tekstą: "
-     "„Failas“, „Įrašyti kaip“, failo tipas „Tekstas (.txt)“ (Text), "
-     "vardas "},
+     "„Failas“, „Įrašyti kaip“, failo tipas „Tekstas (.txt)“ (Text), vardas "},
     {PanasusVardas::kPdf, "PDF dokumentas",
      "Atidarykite jį, pažymėkite skaičius, nukopijuokite juos į Užrašų "
      "knygelę ir ten įrašykite: „Failas“, „Įrašyti kaip“, vardas "},
@@ -62,8 +60,7 @@ std::string KaipIrasytiTekstu(PanasusVardas::Rusis rusis,
 std::string DokumentasNeTekstas(SkaitymoKlaida::Dokumentas d,
                                 const std::string& vardas) {
   std::string kas =
-      "Word (.docx), Excel (.xlsx) ar LibreOffice (.odt) "
-      "dokumentas";
+      "Word (.docx), Excel (.xlsx) ar LibreOffice (.odt) dokumentas";
   std::string kaip = kKaipBetKuri;
   if (d == SkaitymoKlaida::kOffice) {
     kas = "senesnės Word (.doc) ar Excel (.xls) versijos dokumentas";

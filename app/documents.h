@@ -9,9 +9,8 @@
 // to save it as the text file the program reads.
 
 // For a file of the kind rusis beside the data file: ": tai ..., ne
-// tekstas." and, as a sentence, how to open it in its program and save it as
-// plain text named kamienas; nothing for a kind that is no spreadsheet or
-// document (kExcel, kWord, kRtf, kWriter, kPdf).
+// tekstas." and how to save it as plain text named kamienas; nothing for a
+// kind other than kExcel, kWord, kRtf, kWriter and kPdf.
 std::string KaipIrasytiTekstu(PanasusVardas::Rusis rusis,
                               const std::string& kamienas);
 

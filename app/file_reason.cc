@@ -15,96 +15,87 @@
 #endif
 
 namespace fs = std::filesystem;
+using P = FailoPriezastis;
 
 namespace {
 
-FailoPriezastis Nerastas() {
+// An error code and the reason it gives.
+struct Kodas {
+  long kodas;
+  P priezastis;
+};
+
+#ifdef _WIN32
+constexpr Kodas kWindowsKodai[] = {
+    {ERROR_SHARING_VIOLATION, P::kAtidarytasKitur},
+    {ERROR_LOCK_VIOLATION, P::kAtidarytasKitur},
+    {ERROR_WRITE_PROTECT, P::kNeraLeidimo},
+    {ERROR_FILE_NOT_FOUND, P::kNerastas},
+    {ERROR_PATH_NOT_FOUND, P::kNerastas},
+    {ERROR_DISK_FULL, P::kDiskasPilnas},
+    {ERROR_HANDLE_DISK_FULL, P::kDiskasPilnas},
+};
+#endif
+
+constexpr Kodas kKlaidosNr[] = {
+    {ENOENT, P::kNerastas},     {ENOTDIR, P::kNeAplankas},
+    {ELOOP, P::kNuoroduCiklas}, {EACCES, P::kNeraLeidimo},
+    {EROFS, P::kNeraLeidimo},   {ENOSPC, P::kDiskasPilnas},
+#ifdef EDQUOT
+    {EDQUOT, P::kDiskasPilnas},
+#endif
+    {EFBIG, P::kPerDidelis},
+};
+
+// The reason that kodai give for kodas, kKita where none does; a missing
+// file is kDarboAplankasIstrintas when the working folder is gone.
+template <std::size_t N>
+P Pagal(const Kodas (&kodai)[N], long kodas) {
+  P p = P::kKita;
+  for (const Kodas& k : kodai) {
+    if (k.kodas == kodas) p = k.priezastis;
+  }
   std::error_code ec;
-  static_cast<void>(fs::current_path(ec));
-  return ec == std::errc::no_such_file_or_directory
-             ? FailoPriezastis::kDarboAplankasIstrintas
-             : FailoPriezastis::kNerastas;
+  if (p == P::kNerastas) static_cast<void>(fs::current_path(ec));
+  return ec == std::errc::no_such_file_or_directory ? P::kDarboAplankasIstrintas
+                                                    : p;
 }
 
 // What EPERM means: on Linux, a file marked immutable or append-only.
-FailoPriezastis BeLeidimo(const std::string& vardas) {
+P BeLeidimo(const std::string& vardas) {
 #ifdef __linux__
   const int fd = open(vardas.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   int pozymiai = 0;
   const bool yra = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &pozymiai) == 0;
   if (fd >= 0) close(fd);
-  if (yra && (pozymiai & FS_IMMUTABLE_FL) != 0) {
-    return FailoPriezastis::kNekeiciamas;
-  }
-  if (yra && (pozymiai & FS_APPEND_FL) != 0) {
-    return FailoPriezastis::kTikPapildomas;
-  }
+  if (yra && (pozymiai & FS_IMMUTABLE_FL) != 0) return P::kNekeiciamas;
+  if (yra && (pozymiai & FS_APPEND_FL) != 0) return P::kTikPapildomas;
 #else
   static_cast<void>(vardas);
 #endif
-  return FailoPriezastis::kNeraLeidimo;
+  return P::kNeraLeidimo;
 }
-
-#ifdef _WIN32
-bool TikSkaitymui(const std::string& vardas) {
-  const DWORD pozymiai = GetFileAttributesA(vardas.c_str());
-  return pozymiai != INVALID_FILE_ATTRIBUTES &&
-         (pozymiai & FILE_ATTRIBUTE_READONLY) != 0;
-}
-#endif
 
 }  // namespace
 
-FailoPriezastis Priezastis(std::string vardas, bool rasymas,
-                           const SistemosKlaida& klaida) {
+P Priezastis(std::string vardas, bool rasymas, const SistemosKlaida& klaida) {
   std::error_code ec;
-  if (fs::is_directory(vardas, ec)) return FailoPriezastis::kAplankas;
+  if (fs::is_directory(vardas, ec)) return P::kAplankas;
 #ifdef _WIN32
-  switch (klaida.windows_kodas) {
-    case 0:
-      break;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-      return FailoPriezastis::kAtidarytasKitur;
-    case ERROR_ACCESS_DENIED:
-      return rasymas && TikSkaitymui(vardas) ? FailoPriezastis::kTikSkaitymui
-                                             : FailoPriezastis::kNeraLeidimo;
-    case ERROR_WRITE_PROTECT:
-      return FailoPriezastis::kNeraLeidimo;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-      return Nerastas();
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return FailoPriezastis::kDiskasPilnas;
-    default:
-      return FailoPriezastis::kKita;
+  if (klaida.windows_kodas == ERROR_ACCESS_DENIED) {
+    const DWORD pozymiai = GetFileAttributesA(vardas.c_str());
+    const bool tik_skaitymui = pozymiai != INVALID_FILE_ATTRIBUTES &&
+                               (pozymiai & FILE_ATTRIBUTE_READONLY) != 0;
+    return rasymas && tik_skaitymui ? P::kTikSkaitymui : P::kNeraLeidimo;
+  }
+  if (klaida.windows_kodas != 0) {
+    return Pagal(kWindowsKodai, static_cast<long>(klaida.windows_kodas));
   }
 #else
   static_cast<void>(rasymas);  // what Windows alone tells apart
 #endif
-  switch (klaida.klaidos_nr) {
-    case ENOENT:
-      return Nerastas();
-    case ENOTDIR:
-      return FailoPriezastis::kNeAplankas;
-    case ELOOP:
-      return FailoPriezastis::kNuoroduCiklas;
-    case EPERM:
-      return BeLeidimo(vardas);
-    case EACCES:
-    case EROFS:
-      return FailoPriezastis::kNeraLeidimo;
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-      return FailoPriezastis::kDiskasPilnas;
-    case EFBIG:
-      return FailoPriezastis::kPerDidelis;
-    default:
-      return FailoPriezastis::kKita;
-  }
+  if (klaida.klaidos_nr == EPERM) return BeLeidimo(vardas);
+  return Pagal(kKlaidosNr, klaida.klaidos_nr);
 }
 
 std::string SistemosTekstas(const SistemosKlaida& klaida) {
@@ -128,15 +119,12 @@ std::string SistemosTekstas(const SistemosKlaida& klaida) {
   }
 #endif
   if (tekstas.empty()) tekstas = std::strerror(klaida.klaidos_nr);
-  while (!tekstas.empty() &&
-         (tekstas.back() == '\n' || tekstas.back() == '\r' ||
-          tekstas.back() == ' ' || tekstas.back() == '.')) {
-    tekstas.pop_back();
-  }
+  tekstas.erase(tekstas.find_last_not_of("\n\r .") + 1);  // npos + 1 is 0
   return tekstas;
 }
 
 unsigned long SistemosKodas(const SistemosKlaida& klaida) {
-  if (klaida.windows_kodas != 0) return klaida.windows_kodas;
-  return static_cast<unsigned long>(klaida.klaidos_nr);
+  return klaida.windows_kodas != 0
+             ? klaida.windows_kodas
+             : static_cast<unsigned long>(klaida.klaidos_nr);
 }

@@ -7,8 +7,6 @@
 #include "app/near_names.h"
 #include "app/utf8.h"
 
-// What may be done when the data file is not found: where the program runs,
-// the files nearly of its name, and the program's own folder.
 std::string KurIeskoti(std::string Duom,
                        const std::filesystem::path& programos) {
   const std::filesystem::path aplankas = Aplankas(Duom);
@@ -23,35 +21,23 @@ std::string KurIeskoti(std::string Duom,
   }
   for (const PanasusVardas& kitas : PanasusVardai(aplankas, vardas)) {
     tekstas += "\nTen yra failas " + kitas.vardas;
-    switch (kitas.rusis) {
-      case PanasusVardas::kDuPletiniai:
-        tekstas +=
-            ": jo varde du plėtiniai (Windows paslepia paskutinįjį). "
-            "Pervardykite jį – naujas vardas " +
-            vardas + "; jei plėtiniai paslėpti, rašykite tik " + kamienas + ".";
-        break;
-      case PanasusVardas::kKitosRaides:
-        tekstas += ": pervardykite jį – naujas vardas " + vardas +
-                   " (didžiosios ir mažosios raidės čia skiriasi).";
-        break;
-      case PanasusVardas::kExcel:
-      case PanasusVardas::kWord:
-      case PanasusVardas::kRtf:
-      case PanasusVardas::kWriter:
-      case PanasusVardas::kPdf:
-        tekstas += KaipIrasytiTekstu(kitas.rusis, kamienas);
-        break;
-      case PanasusVardas::kNuoroda:
-        tekstas +=
-            ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį "
-            "failą į šį aplanką: spustelėkite nuorodą dešiniuoju pelės "
-            "klavišu ir pasirinkite „Atidaryti failo vietą“ (Open file "
-            "location).";
-        break;
-      case PanasusVardas::kKitasPletinys:
-        tekstas += ": pervardykite jį – naujas vardas " + vardas +
-                   " (pirma įjunkite failų vardų plėtinių rodymą).";
-        break;
+    const bool raides = kitas.rusis == PanasusVardas::kKitosRaides;
+    if (kitas.rusis == PanasusVardas::kDuPletiniai) {
+      tekstas +=
+          ": jo varde du plėtiniai (Windows paslepia paskutinįjį). "
+          "Pervardykite jį – naujas vardas " +
+          vardas + "; jei plėtiniai paslėpti, rašykite tik " + kamienas + ".";
+    } else if (raides || kitas.rusis == PanasusVardas::kKitasPletinys) {
+      tekstas += ": pervardykite jį – naujas vardas " + vardas +
+                 (raides ? " (didžiosios ir mažosios raidės čia skiriasi)."
+                         : " (pirma įjunkite failų vardų plėtinių rodymą).");
+    } else if (kitas.rusis == PanasusVardas::kNuoroda) {
+      tekstas +=
+          ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį failą į "
+          "šį aplanką: spustelėkite nuorodą dešiniuoju pelės klavišu ir "
+          "pasirinkite „Atidaryti failo vietą“ (Open file location).";
+    } else {
+      tekstas += KaipIrasytiTekstu(kitas.rusis, kamienas);  // a document
     }
   }
   if (ProgramosAplankeYra(aplankas, programos, vardas)) {
@@ -82,9 +68,8 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k) {
     case FailoPriezastis::kNuoroduCiklas:
       return "simbolinės nuorodos sudaro ratą";
     case FailoPriezastis::kAtidarytasKitur:
-      return "failas atidarytas kitoje programoje (pvz., Excel ar Word) ir "
-             "jos užimtas:\nuždarykite jį ten ir paleiskite šią programą dar "
-             "kartą";
+      return "failas atidarytas kitoje programoje (pvz., Excel ar Word) ir jos "
+             "užimtas:\nuždarykite jį ten ir paleiskite šią programą dar kartą";
     case FailoPriezastis::kTikSkaitymui:
       return "failas pažymėtas „Tik skaitymui“ (Read-only):\nspustelėkite jį "
              "dešiniuoju pelės klavišu, pasirinkite „Ypatybės“ (Properties), "

@@ -9,10 +9,9 @@
 // What the person most likely did wrong, and what to do, as words to add
 // to a message.
 
-// Where the data file Duom may be, when it is not found: a run from inside a
-// zip archive (ZipAplanke), the files nearly of its name, and a file of its
-// name in the program's own folder programos, each as a sentence after a space;
-// nothing when there is no such hint.
+// Where the data file Duom may be when it is not found, each hint on a line
+// of its own: a run from inside a zip archive (ZipAplanke), the files nearly
+// of its name, its name in the program's own folder programos.
 std::string KurIeskoti(std::string Duom,
                        const std::filesystem::path& programos);
 

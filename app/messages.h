@@ -11,8 +11,8 @@
 // line end. A file that cannot be opened or written is named with the folder
 // that holds it, as an absolute path.
 
-// " aplanke " and the folder that holds the file vardas, to follow its name;
-// nothing when the working folder is gone.
+// " aplanke " and the folder that holds the file vardas; nothing when the
+// working folder is gone.
 std::string Aplanke(const std::string& vardas);
 
 // Why the data file Duom could not be read, and where; programos is the
@@ -20,8 +20,8 @@ std::string Aplanke(const std::string& vardas);
 std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
                                const std::filesystem::path& programos);
 
-// Why the results file Rez could not be taken for the run: u is the outcome
-// (not kGerai), klaida the error of the failed call for kKlaida.
+// Why the results file Rez could not be taken: u is the outcome (not
+// kGerai), klaida the failed call's error for kKlaida.
 std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
                               const SistemosKlaida& klaida);
 
@@ -30,8 +30,8 @@ std::string UzemimoPranesimas(Uzemimas u, std::string Rez, std::string Duom,
 std::string NeirasytaPranesimas(std::string Rez, const SistemosKlaida& klaida,
                                 bool isvalyta);
 
-// The sentence that follows a message, after a space, where the run failed
-// once it had emptied the results file Rez, which held a report.
+// The line, to end a message, that says the report the results file Rez held
+// was deleted: where the run failed after emptying it.
 std::string IstrintaAtaskaita(std::string Rez);
 
 // The results file Rez was moved, deleted or replaced during the run.
@@ -40,9 +40,8 @@ std::string PakeistasPranesimas(std::string Rez);
 // A message as the line that says the run failed.
 std::string KlaidosEilute(const std::string& pranesimas);
 
-// The line that says the run ran out of memory, ready made, and its ASCII
-// form; the ...Istrinta pair also says that the report the results file held
-// was deleted.
+// The line that says the run ran out of memory, and its ASCII form; the
+// ...Istrinta pair also says that the report Rezultatai.txt held was deleted.
 extern const char kTrukstaAtminties[];
 extern const char kTrukstaAtmintiesAscii[];
 extern const char kTrukstaAtmintiesIstrinta[];

@@ -42,8 +42,7 @@ bool ProgramosAplankeYra(const std::filesystem::path& aplankas,
                          const std::filesystem::path& programos,
                          const std::string& vardas);
 
-// True when a part of the path aplankas is named like a zip archive (ends in
-// ".zip", in any letter case): as the temporary folder, such as
-// ...\Temp1_masyvas.zip\, that Windows' file manager unpacks a program alone
-// into when it is run from inside the archive.
+// True when a part of the path aplankas ends in ".zip" (any letter case), as
+// the folder ...\Temp1_masyvas.zip\ that Windows unpacks a program into when
+// it is run from inside its zip archive.
 bool ZipAplanke(const std::filesystem::path& aplankas);

@@ -8,21 +8,9 @@ std::size_t Utf8Simbolis(const std::string& tekstas, std::size_t k) {
   };
   const unsigned char c = baitas(k);
   if (c >= 0x20 && c < 0x7f) return 1;
-  std::size_t ilgis = 0;
-  unsigned long kodas = 0;
-  if (c >= 0xc2 && c <= 0xdf) {
-    ilgis = 2;
-    kodas = c & 0x1f;
-  } else if (c >= 0xe0 && c <= 0xef) {
-    ilgis = 3;
-    kodas = c & 0x0f;
-  } else if (c >= 0xf0 && c <= 0xf4) {
-    ilgis = 4;
-    kodas = c & 0x07;
-  } else {
-    return 0;
-  }
-  if (k + ilgis > tekstas.size()) return 0;
+  const std::size_t ilgis = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
+  if (c < 0xc2 || c > 0xf4 || k + ilgis > tekstas.size()) return 0;
+  unsigned long kodas = c & (0x7fu >> ilgis);  // the lead byte's value bits
   for (std::size_t i = 1; i < ilgis; ++i) {
     if ((baitas(k + i) & 0xc0) != 0x80) return 0;
     kodas = (kodas << 6) | (baitas(k + i) & 0x3f);
@@ -80,22 +68,16 @@ std::string Raidemis(const std::string& tekstas) {
   std::string rodomas;
   bool citata = false;
   for (std::size_t k = 0; k < tekstas.size();) {
-    if (CitatosZyme(tekstas[k], citata)) {
-      ++k;
-      continue;
-    }
     const unsigned char c = static_cast<unsigned char>(tekstas[k]);
     const std::size_t ilgis = Utf8Simbolis(tekstas, k);
     if (ilgis > 0) {
       rodomas.append(tekstas, k, ilgis);
-      k += ilgis;
     } else if (citata && c >= 0x80 && kBaltu[c - 0x80] >= 0xa0) {
       rodomas += KaipUtf8(kBaltu[c - 0x80]);
-      ++k;
-    } else {
+    } else if (!CitatosZyme(tekstas[k], citata)) {
       rodomas += BaitoKodas(c);
-      ++k;
     }
+    k += ilgis > 0 ? ilgis : 1;
   }
   return rodomas;
 }

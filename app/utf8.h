@@ -11,14 +11,12 @@
 // Requires: k < tekstas.size().
 std::size_t Utf8Simbolis(const std::string& tekstas, std::size_t k);
 
-// A byte as the four characters \xNN (lower-case hex), for a byte that
-// cannot be shown as it is.
+// A byte as the four characters \xNN (lower-case hex).
 std::string BaitoKodas(unsigned char c);
 
-// The marks around text quoted from the data file within a message: its
-// bytes stand between them as they were found, but control characters,
-// already written as \xNN; each way of showing the message shows them as it
-// can (Raidemis, Ascii). Elsewhere in a message neither mark stands.
+// The marks around text quoted from the data file within a message, and
+// nowhere else: its bytes as found, control characters already as \xNN.
+// Raidemis and Ascii show quoted text each as it can.
 constexpr char kCitatosPradzia = '\x01';
 constexpr char kCitatosPabaiga = '\x02';
 

@@ -1,67 +1,43 @@
 #include "app/value_hints.h"
 
+#include <algorithm>
 #include <cstddef>
-#include <cstring>
+#include <iterator>
 
 #include "app/utf8.h"
 
 namespace {
 
-// A character typed in place of a minus, a plain space or a digit: as UTF-8,
-// and as its Windows-1257 byte (0 where that code page has none).
-struct Zenklas {
-  enum Rusis { kBruksnys, kTarpas, kSkaitmuo };
-  const char* utf8;
-  Rusis rusis;
-  unsigned char baitas;
-  char skaitmuo;  // for kSkaitmuo: the digit of the same key
-};
+// Typed in place of a minus: the hyphens and dashes U+2010 to U+2015, the
+// minus sign, the small and the full-width hyphen-minus, the soft hyphen.
+const char* const kBruksniai[] = {
+    "\xe2\x80\x90", "\xe2\x80\x91", "\xe2\x80\x92", "\xe2\x80\x93",
+    "\xe2\x80\x94", "\xe2\x80\x95", "\xe2\x88\x92", "\xef\xb9\x98",
+    "\xef\xb9\xa3", "\xef\xbc\x8d", "\xc2\xad"};
 
-constexpr Zenklas kZenklai[] = {
-    // Hyphens and dashes (U+2010 to U+2015), the minus sign, the small and
-    // the full-width hyphen-minus, and the soft hyphen.
-    {"\xe2\x80\x90", Zenklas::kBruksnys, 0, 0},
-    {"\xe2\x80\x91", Zenklas::kBruksnys, 0, 0},
-    {"\xe2\x80\x92", Zenklas::kBruksnys, 0, 0},
-    {"\xe2\x80\x93", Zenklas::kBruksnys, 0x96, 0},
-    {"\xe2\x80\x94", Zenklas::kBruksnys, 0x97, 0},
-    {"\xe2\x80\x95", Zenklas::kBruksnys, 0, 0},
-    {"\xe2\x88\x92", Zenklas::kBruksnys, 0, 0},
-    {"\xef\xb9\x98", Zenklas::kBruksnys, 0, 0},
-    {"\xef\xb9\xa3", Zenklas::kBruksnys, 0, 0},
-    {"\xef\xbc\x8d", Zenklas::kBruksnys, 0, 0},
-    {"\xc2\xad", Zenklas::kBruksnys, 0xad, 0},
-    // The non-breaking space.
-    {"\xc2\xa0", Zenklas::kTarpas, 0xa0, 0},
-    // The Lithuanian keyboard's number row: ą č ę ė į š ų ū „ “.
-    {"\xc4\x85", Zenklas::kSkaitmuo, 0xe0, '1'},
-    {"\xc4\x8d", Zenklas::kSkaitmuo, 0xe8, '2'},
-    {"\xc4\x99", Zenklas::kSkaitmuo, 0xe6, '3'},
-    {"\xc4\x97", Zenklas::kSkaitmuo, 0xeb, '4'},
-    {"\xc4\xaf", Zenklas::kSkaitmuo, 0xe1, '5'},
-    {"\xc5\xa1", Zenklas::kSkaitmuo, 0xf0, '6'},
-    {"\xc5\xb3", Zenklas::kSkaitmuo, 0xf8, '7'},
-    {"\xc5\xab", Zenklas::kSkaitmuo, 0xfb, '8'},
-    {"\xe2\x80\x9e", Zenklas::kSkaitmuo, 0x84, '9'},
-    {"\xe2\x80\x9c", Zenklas::kSkaitmuo, 0x93, '0'},
-};
+// The Lithuanian keyboard's number row, typed in place of the digits
+// 1234567890: ą č ę ė į š ų ū „ “.
+const char* const kSkaitmenuEile[] = {
+    "\xc4\x85", "\xc4\x8d", "\xc4\x99", "\xc4\x97",     "\xc4\xaf",
+    "\xc5\xa1", "\xc5\xb3", "\xc5\xab", "\xe2\x80\x9e", "\xe2\x80\x9c"};
 
 bool Skaitmuo(char c) { return c >= '0' && c <= '9'; }
 
-// The character at t[k] as one of kZenklai, or nullptr. Sets ilgis to its
-// length in bytes: that of a valid UTF-8 character, else 1.
-const Zenklas* Atpazinti(const std::string& t, std::size_t k,
-                         std::size_t& ilgis) {
-  const std::size_t utf8 = Utf8Simbolis(t, k);
-  ilgis = utf8 > 0 ? utf8 : 1;
-  for (const Zenklas& z : kZenklai) {
-    if (utf8 > 0
-            ? utf8 == std::strlen(z.utf8) && t.compare(k, utf8, z.utf8) == 0
-            : z.baitas != 0 && static_cast<unsigned char>(t[k]) == z.baitas) {
-      return &z;
-    }
-  }
-  return nullptr;
+// The character at t[k] as UTF-8: a valid one as it is, another byte as
+// Raidemis shows it in quoted text (Windows-1257). Sets ilgis to its length
+// in t.
+std::string Simbolis(const std::string& t, std::size_t k, std::size_t& ilgis) {
+  ilgis = Utf8Simbolis(t, k);
+  if (ilgis > 0) return t.substr(k, ilgis);
+  ilgis = 1;
+  return Raidemis({kCitatosPradzia, t[k]});
+}
+
+// Where s stands in zenklai; std::end(zenklai) where it does not.
+template <std::size_t N>
+const char* const* Rasti(const char* const (&zenklai)[N],
+                         const std::string& s) {
+  return std::find(std::begin(zenklai), std::end(zenklai), s);
 }
 
 // True when t holds three digits at k and no digit after them: a thousands
@@ -69,10 +45,6 @@ const Zenklas* Atpazinti(const std::string& t, std::size_t k,
 bool TrysSkaitmenys(const std::string& t, std::size_t k) {
   return k + 3 <= t.size() && Skaitmuo(t[k]) && Skaitmuo(t[k + 1]) &&
          Skaitmuo(t[k + 2]) && (k + 3 == t.size() || !Skaitmuo(t[k + 3]));
-}
-
-bool Yra(const std::string& tekstas, const char* dalis) {
-  return tekstas.find(dalis) != std::string::npos;
 }
 
 }  // namespace
@@ -87,26 +59,24 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
   std::string skaicius;  // the number meant: letters as digits, no separator
   std::size_t ilgis = 0;
   for (std::size_t i = 0; i < t.size(); i += ilgis) {
-    const Zenklas* z = Atpazinti(t, i, ilgis);
-    if (z == nullptr) {
-      const bool zenklas = i == 0 && (t[i] == '-' || t[i] == '+');
-      if (Skaitmuo(t[i]) || zenklas) {
-        skaicius += t[i];
-      } else {
-        tik_skaiciai = false;
-      }
-    } else if (z->rusis == Zenklas::kBruksnys) {
+    const std::string zenklas = Simbolis(t, i, ilgis);
+    const auto eileje = Rasti(kSkaitmenuEile, zenklas);
+    if (Skaitmuo(t[i]) || (i == 0 && (t[i] == '-' || t[i] == '+'))) {
+      skaicius += t[i];
+    } else if (Rasti(kBruksniai, zenklas) != std::end(kBruksniai)) {
       bruksnys = true;
-    } else if (z->rusis == Zenklas::kTarpas) {
+    } else if (zenklas == "\xc2\xa0") {  // the non-breaking space
       const bool tarp_skaitmenu = i > 0 && Skaitmuo(t[i - 1]);
       if (tarp_skaitmenu && TrysSkaitmenys(t, i + ilgis)) {
         skyriklis = true;
       } else {
         tarpas = true;
       }
-    } else {
+    } else if (eileje != std::end(kSkaitmenuEile)) {
       klaviatura = true;
-      skaicius += z->skaitmuo;
+      skaicius += "1234567890"[eileje - std::begin(kSkaitmenuEile)];
+    } else {
+      tik_skaiciai = false;
     }
   }
   const std::string tesinys = k.rasta_ilgesne ? "..." : "";
@@ -132,11 +102,11 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
            "Windows+tarpas) arba skaitmenis rinkite skaitmenų klaviatūra "
            "dešinėje)";
   }
-  if (Yra(t, ";")) {
+  if (t.find(';') != std::string::npos) {
     return "\n(skaičiai atskirti kabliataškiais, kaip Excel įrašo CSV failą: "
            "atskirkite juos tarpais)";
   }
-  if (Yra(t, ",")) {
+  if (t.find(',') != std::string::npos) {
     return "\n(skaičiai turi būti sveikieji ir atskirti tarpais, ne "
            "kableliais)";
   }

@@ -1,5 +1,7 @@
 #include "app/wrap.h"
 
+#include <algorithm>
+
 #include "app/utf8.h"
 
 namespace {
@@ -20,17 +22,14 @@ std::string Isdestyti(const std::string& tekstas, std::size_t plotis) {
   std::string isdestyta;
   std::size_t eilutes_plotis = 0;
   for (std::size_t k = 0; k <= tekstas.size();) {
-    const std::size_t pabaiga = tekstas.find_first_of(" \n", k);
     const std::size_t iki =
-        pabaiga == std::string::npos ? tekstas.size() : pabaiga;
+        std::min(tekstas.find_first_of(" \n", k), tekstas.size());
     const std::string zodis = tekstas.substr(k, iki - k);
     const std::size_t z = Plotis(zodis);
-    if (eilutes_plotis > 0 && eilutes_plotis + 1 + z > plotis) {
-      isdestyta += '\n';
-      eilutes_plotis = 0;
-    } else if (eilutes_plotis > 0) {
-      isdestyta += ' ';
-      ++eilutes_plotis;
+    if (eilutes_plotis > 0) {
+      const bool telpa = eilutes_plotis + 1 + z <= plotis;
+      isdestyta += telpa ? ' ' : '\n';
+      eilutes_plotis = telpa ? eilutes_plotis + 1 : 0;
     }
     isdestyta += zodis;
     eilutes_plotis += z;
@@ -47,9 +46,8 @@ std::string Rodyti(const std::string& pranesimas,
                    std::string (*rodyti)(const std::string&), bool konsole) {
   std::string rodomas;
   for (std::size_t k = 0; k <= pranesimas.size();) {
-    const std::size_t pabaiga = pranesimas.find('\n', k);
     const std::size_t iki =
-        pabaiga == std::string::npos ? pranesimas.size() : pabaiga;
+        std::min(pranesimas.find('\n', k), pranesimas.size());
     if (k > 0) rodomas += konsole ? '\n' : ' ';
     rodomas += rodyti(pranesimas.substr(k, iki - k));
     k = iki + 1;
