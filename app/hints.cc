@@ -21,23 +21,34 @@ std::string KurIeskoti(std::string Duom,
   }
   for (const PanasusVardas& kitas : PanasusVardai(aplankas, vardas)) {
     tekstas += "\nTen yra failas " + kitas.vardas;
-    const bool raides = kitas.rusis == PanasusVardas::kKitosRaides;
-    if (kitas.rusis == PanasusVardas::kDuPletiniai) {
-      tekstas +=
-          ": jo varde du plėtiniai (Windows paslepia paskutinįjį). "
-          "Pervardykite jį – naujas vardas " +
-          vardas + "; jei plėtiniai paslėpti, rašykite tik " + kamienas + ".";
-    } else if (raides || kitas.rusis == PanasusVardas::kKitasPletinys) {
-      tekstas += ": pervardykite jį – naujas vardas " + vardas +
-                 (raides ? " (didžiosios ir mažosios raidės čia skiriasi)."
-                         : " (pirma įjunkite failų vardų plėtinių rodymą).");
-    } else if (kitas.rusis == PanasusVardas::kNuoroda) {
-      tekstas +=
-          ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį failą į "
-          "šį aplanką: spustelėkite nuorodą dešiniuoju pelės klavišu ir "
-          "pasirinkite „Atidaryti failo vietą“ (Open file location).";
-    } else {
-      tekstas += KaipIrasytiTekstu(kitas.rusis, kamienas);  // a document
+    switch (kitas.rusis) {
+      case PanasusVardas::kDuPletiniai:
+        tekstas +=
+            ": jo varde du plėtiniai (Windows paslepia paskutinįjį). "
+            "Pervardykite jį – naujas vardas " +
+            vardas + "; jei plėtiniai paslėpti, rašykite tik " + kamienas + ".";
+        break;
+      case PanasusVardas::kKitosRaides:
+        tekstas += ": pervardykite jį – naujas vardas " + vardas +
+                   " (didžiosios ir mažosios raidės čia skiriasi).";
+        break;
+      case PanasusVardas::kKitasPletinys:
+        tekstas += ": pervardykite jį – naujas vardas " + vardas +
+                   " (pirma įjunkite failų vardų plėtinių rodymą).";
+        break;
+      case PanasusVardas::kNuoroda:
+        tekstas +=
+            ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį failą "
+            "į šį aplanką: spustelėkite nuorodą dešiniuoju pelės klavišu ir "
+            "pasirinkite „Atidaryti failo vietą“ (Open file location).";
+        break;
+      case PanasusVardas::kExcel:
+      case PanasusVardas::kWord:
+      case PanasusVardas::kRtf:
+      case PanasusVardas::kWriter:
+      case PanasusVardas::kPdf:
+        tekstas += KaipIrasytiTekstu(kitas.rusis, kamienas);
+        break;
     }
   }
   if (ProgramosAplankeYra(aplankas, programos, vardas)) {
