@@ -7,7 +7,9 @@
 // the console or standard input is not; otherwise, or where that fails,
 // waits on the console of standard input itself.
 // POSIX: only where standard input is a terminal: waits for the foreground,
-// reads one key unechoed and restores the terminal however the wait ends,
-// by a signal or a stop too; where the terminal cannot be had or switched,
+// reads one key unechoed and restores the terminal. During the wait it takes
+// over the ending signals (os/ending_signals.h) and the stop signals, so
+// that the terminal is restored however the wait ends, and puts their
+// actions back after it. Where the terminal cannot be had or switched, it
 // returns after the prompt.
 void Pauze();
