@@ -22,9 +22,10 @@ enum class FailoPriezastis {
 };
 
 // The reason for the failed call on the file vardas, written to (rasymas) or
-// read from: a folder of that name, a deleted working folder, and on Windows
-// a file marked read-only that was to be written, whatever the error; else
-// what the error of the failed call (errno, or Windows' own code) says.
+// read from: a folder of that name, whatever the error; else what the error
+// (errno, or Windows' own code) says, a missing file told apart from a
+// deleted working folder, and on Windows a denied write from a file marked
+// read-only.
 FailoPriezastis Priezastis(std::string vardas, bool rasymas,
                            const SistemosKlaida& klaida);
 
