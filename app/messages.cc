@@ -27,9 +27,13 @@ std::string Cituoti(const std::string& rasta, bool ilgesne) {
 // The value named as the subject of a sentence or, with kilmininkas, after
 // "trūksta".
 std::string Reiksme(const Kuri& k, bool kilmininkas) {
-  if (k.reiksme != Kuri::kElementas) {
-    return (k.reiksme == Kuri::kEiluciuSkaicius ? "eilučių" : "stulpelių") +
-           std::string(kilmininkas ? " skaičiaus" : " skaičius");
+  switch (k.reiksme) {
+    case Kuri::kEiluciuSkaicius:
+      return kilmininkas ? "eilučių skaičiaus" : "eilučių skaičius";
+    case Kuri::kStulpeliuSkaicius:
+      return kilmininkas ? "stulpelių skaičiaus" : "stulpelių skaičius";
+    case Kuri::kElementas:
+      break;
   }
   return std::string(kilmininkas ? "elemento [" : "elementas [") +
          std::to_string(k.eilute) + ", " + std::to_string(k.stulpelis) + "]";

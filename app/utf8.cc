@@ -68,13 +68,17 @@ std::string Raidemis(const std::string& tekstas) {
   std::string rodomas;
   bool citata = false;
   for (std::size_t k = 0; k < tekstas.size();) {
+    if (CitatosZyme(tekstas[k], citata)) {
+      ++k;
+      continue;
+    }
     const unsigned char c = static_cast<unsigned char>(tekstas[k]);
     const std::size_t ilgis = Utf8Simbolis(tekstas, k);
     if (ilgis > 0) {
       rodomas.append(tekstas, k, ilgis);
     } else if (citata && c >= 0x80 && kBaltu[c - 0x80] >= 0xa0) {
       rodomas += KaipUtf8(kBaltu[c - 0x80]);
-    } else if (!CitatosZyme(tekstas[k], citata)) {
+    } else {
       rodomas += BaitoKodas(c);
     }
     k += ilgis > 0 ? ilgis : 1;
