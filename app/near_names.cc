@@ -75,15 +75,15 @@ std::vector<PanasusVardas> PanasusVardai(const fs::path& aplankas,
   for (const FailasAplanke& f : FailaiAplanke(Utf8(aplankas))) {
     const std::string kitas_maz = Mazosiomis(f.vardas);
     if (!f.paprastas || f.vardas == vardas) continue;
+    const PanasusVardas::Rusis dokumentas = Dokumentas(kitas_maz, kamienas);
     if (kitas_maz == ieskomas + ".txt") {
       rasta.push_back({f.vardas, PanasusVardas::kDuPletiniai});
     } else if (kitas_maz == ieskomas) {
       rasta.push_back({f.vardas, PanasusVardas::kKitosRaides});
     } else if (kitas_maz == ieskomas + ".lnk") {
       rasta.push_back({f.vardas, PanasusVardas::kNuoroda});
-    } else if (Dokumentas(kitas_maz, kamienas) !=
-               PanasusVardas::kKitasPletinys) {
-      rasta.push_back({f.vardas, Dokumentas(kitas_maz, kamienas)});
+    } else if (dokumentas != PanasusVardas::kKitasPletinys) {
+      rasta.push_back({f.vardas, dokumentas});
     } else if ((kitas_maz == kamienas ||
                 Prasideda(kitas_maz, kamienas + ".")) &&
                !Programa(f, kitas_maz)) {
