@@ -2,138 +2,166 @@
 // to Rezultatai.txt, both in the working directory.
 
 #include <clocale>
-#include <csignal>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <new>
 #include <optional>
+#include <sstream>
 #include <string>
 
-#include "app/code_page.h"
-#include "app/console.h"
-#include "app/messages.h"
-#include "app/notes.h"
-#include "app/pause.h"
-#include "app/program.h"
 #include "app/results_file.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
 #include "matrix/replace.h"
 #include "matrix/square.h"
+#include "os/code_page.h"
+#include "os/console.h"
+#include "os/pause.h"
+#include "os/program.h"
 #include "report/averages.h"
 #include "report/table.h"
-
-namespace {
+#include "text/ascii.h"
+#include "words/messages.h"
+#include "words/notes.h"
 
 const std::string Duom = "Masyvas.txt";
 const std::string Rez = "Rezultatai.txt";
 
-// Reads the data file and writes the four report sections in their order
-// through fr, the held and emptied results file. Stops at the first failure
-// with its message in klaida; a report that failed part-way is emptied
-// again. Text after the last value gets a warning in ispejimas.
-bool Ataskaita(const RezultatuFailas& failas, std::string& klaida,
-               std::string& ispejimas) {
+namespace {
+
+// Where the run stands, for when memory runs out.
+struct Eiga {
+  RezultatuFailas failas;
+  bool laikomas = false;  // the results file is held
+  bool pavyko = false;    // the report is whole and the file let go
+  // IstrintaAtaskaita, worded before the run, and its ASCII form.
+  const char* istrinta = "";
+  const char* istrinta_ascii = "";
+} eiga;
+
+// Ends the run when memory runs out, taking none: a run that has succeeded
+// leaves out the notes still to come; one that has not empties the results
+// file where it holds it and says that memory ran out.
+[[noreturn]] void TrukoAtminties() {
+  static bool karta = false;  // the wait itself may run out of memory
+  if (!karta) {
+    karta = true;
+    if (!eiga.pavyko) {
+      if (eiga.laikomas) Isvalyti(eiga.failas);
+      const bool istrinta = eiga.failas.buvo_ataskaita;
+      char eilute[512];
+      char ascii[512];
+      std::snprintf(eilute, sizeof eilute, "%s%s%s", kTrukstaAtminties,
+                    istrinta ? " " : "", istrinta ? eiga.istrinta : "");
+      std::snprintf(ascii, sizeof ascii, "%s%s%s", kTrukstaAtmintiesAscii,
+                    istrinta ? " " : "", istrinta ? eiga.istrinta_ascii : "");
+      PranestiTiesiai(eilute, ascii);
+    }
+    Pauze();
+  }
+  std::fflush(nullptr);
+  std::_Exit(eiga.pavyko ? 0 : 1);
+}
+
+// The report's four sections, in their order, built in fr.
+void Ataskaita(std::ostream& fr, std::int32_t Mas[][Cm], std::int32_t n,
+               std::int32_t m) {
+  Spausdinti(fr, " Pradiniai duomenys:", Mas, n, m);
+  Vidurkiai(fr, Mas, n, m);
+  Pakeisti(Mas, n, m);
+  Spausdinti(fr, " Pakeitimo rezultatai:", Mas, n, m);
+  Formuoti(Mas, n, m);
+  Spausdinti(fr, " Formavimo rezultatai:", Mas, n, m);
+}
+
+// Reads the data and builds the report, then takes the results file and
+// writes the report whole (or, when the data cannot be read, empties the
+// file). Returns the message of a failure, or nothing when the run has
+// succeeded; ispejimas gets the warning on the data, if any.
+std::string Vykdyti(std::string& ispejimas) {
   std::int32_t Mas[Cn][Cm];
   std::int32_t n = 0;
   std::int32_t m = 0;
   std::optional<Vieta> perteklius;
   SkaitymoKlaida skaitymo_klaida;
-  if (!Skaityti(Duom, Mas, n, m, perteklius, skaitymo_klaida)) {
+  std::string klaida;
+  std::ostringstream fr;
+  if (Skaityti(Duom, Mas, n, m, perteklius, skaitymo_klaida)) {
+    Ataskaita(fr, Mas, n, m);
+    if (perteklius) ispejimas = PertekliausIspejimas(Duom, *perteklius, n, m);
+  } else {
     klaida = SkaitymoPranesimas(Duom, skaitymo_klaida, ProgramosAplankas());
-    return false;
   }
-  if (perteklius) ispejimas = PertekliausIspejimas(Duom, *perteklius, n, m);
-  // Names may have changed while the data was read (a pipe waits for its
-  // writer): the data file's name must not name the report written.
-  if (!TebeVadinamas(Rez, Duom, failas)) {
-    klaida = PakeistasPranesimas(Rez);
-    return false;
-  }
-  const Rankena fr = failas.fr;
-  SistemosKlaida rasymo_klaida;
-  bool irasyta =
-      Spausdinti(fr, " Pradiniai duomenys:", Mas, n, m, rasymo_klaida) &&
-      Vidurkiai(fr, Mas, n, m, rasymo_klaida);
-  if (irasyta) {
-    Pakeisti(Mas, n, m);
-    irasyta =
-        Spausdinti(fr, " Pakeitimo rezultatai:", Mas, n, m, rasymo_klaida);
-  }
-  if (irasyta) {
-    Formuoti(Mas, n, m);
-    irasyta =
-        Spausdinti(fr, " Formavimo rezultatai:", Mas, n, m, rasymo_klaida);
-  }
-  if (!irasyta) {
-    klaida = NeirasytaPranesimas(Rez, rasymo_klaida, Isvalyti(failas));
-  }
-  return irasyta;
-}
+  const std::string ataskaita = fr.str();
 
-// Takes and empties the results file, writes the report and checks that the
-// results file's name still names the file written, which stays held.
-// Returns false with the message in klaida when the run fails; once a report
-// in the results file has been emptied, the message says so.
-bool Vykdyti(RezultatuFailas& failas, std::string& klaida,
-             std::string& ispejimas) {
-  SistemosKlaida atidarymo_klaida;
-  const Uzemimas u = Uzimti(Rez, Duom, failas, atidarymo_klaida);
-  if (u != Uzemimas::kGerai) {
-    klaida = UzemimoPranesimas(u, Rez, Duom, atidarymo_klaida);
-    return false;
+  FailoPriezastis priezastis = FailoPriezastis::kKita;
+  SistemosKlaida k;
+  eiga.laikomas = Uzimti(Rez, Duom, eiga.failas, priezastis, k);
+  if (!eiga.laikomas) {
+    // Where the working folder is gone, so is any report.
+    if (!klaida.empty()) {
+      return priezastis == FailoPriezastis::kDarboAplankasIstrintas
+                 ? klaida
+                 : klaida + NepakeistaAtaskaita(Rez, Duom, priezastis, k);
+    }
+    return NeirasytaPranesimas(Rez, Duom, priezastis, k, true);
   }
-  if (Ataskaita(failas, klaida, ispejimas)) {
-    if (TebeVadinamas(Rez, Duom, failas)) return true;
+  const bool irasyta = klaida.empty() && Rasyti(eiga.failas.fr, ataskaita, k);
+  const bool isvalyta = irasyta || Isvalyti(eiga.failas);
+  const bool vadinamas = TebeVadinamas(Rez, Duom, eiga.failas);
+  SistemosKlaida uzdarymo_klaida;
+  const bool uzdaryta = Paleisti(eiga.failas, uzdarymo_klaida);
+  eiga.laikomas = false;
+  if (!klaida.empty()) {
+    // The data's message; the results file was emptied.
+  } else if (!irasyta) {
+    klaida =
+        NeirasytaPranesimas(Rez, Duom, Priezastis(Rez, true, k), k, isvalyta);
+  } else if (!uzdaryta) {
+    // Written whole, the report may still be partial on the disk.
+    klaida =
+        NeirasytaPranesimas(Rez, Duom, Priezastis(Rez, true, uzdarymo_klaida),
+                            uzdarymo_klaida, false);
+  } else if (!vadinamas) {
     klaida = PakeistasPranesimas(Rez);
+  } else {
+    return "";
   }
-  if (failas.buvo_ataskaita) klaida += IstrintaAtaskaita(Rez);
-  return false;
+  if (eiga.failas.buvo_ataskaita) klaida += "\n" + IstrintaAtaskaita(Rez);
+  return klaida;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  AtidarytiStandartinius();
+  ParuostiProcesa();
   // The console's character set, for the messages, from the environment.
   static_cast<void>(std::setlocale(LC_CTYPE, ""));
-#ifdef SIGXFSZ
-  // Past a file size limit a write then fails with its own message, instead
-  // of the signal ending the program without a word.
-  static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
-#endif
-  // Held until the run has said how it ended: out of memory before that,
-  // the report is emptied.
-  RezultatuFailas failas;
-  bool gerai = false;
-  try {
-    std::string klaida;
-    std::string ispejimas;
-    gerai = Vykdyti(failas, klaida, ispejimas);
-    // The report is whole, or empty: a signal from here on leaves it so.
-    Nebesaugoti();
-    if (gerai) {
-      std::cout << '\n' << SekmesPranesimas(Rez) << '\n';
-      if (!ispejimas.empty()) Pranesti(ispejimas);
-      for (const std::string& pastaba :
-           Pastabos(Duom, Rez, Argumentai(argc, argv))) {
-        Pranesti(pastaba);
-      }
-      if (!UzrasuKnygeleRodysRaides()) Pranesti(KoduotesPastaba(Rez));
-    } else {
-      Pranesti(KlaidosEilute(klaida));
-    }
-  } catch (const std::bad_alloc&) {
-    gerai = false;
-    Isvalyti(failas);
-    if (failas.buvo_ataskaita) {
-      PranestiTiesiai(kTrukstaAtmintiesIstrinta,
-                      kTrukstaAtmintiesIstrintaAscii);
-    } else {
-      PranestiTiesiai(kTrukstaAtminties, kTrukstaAtmintiesAscii);
-    }
+  std::set_new_handler(TrukoAtminties);
+  const std::string istrinta = IstrintaAtaskaita(Rez);
+  const std::string istrinta_ascii = Ascii(istrinta);
+  eiga.istrinta = istrinta.c_str();
+  eiga.istrinta_ascii = istrinta_ascii.c_str();
+  const std::string sekme = SekmesPranesimas(Rez);
+
+  std::string ispejimas;
+  const std::string klaida = Vykdyti(ispejimas);
+  if (!klaida.empty()) {
+    Pranesti(KlaidosEilute(klaida));
+    Pauze();
+    return 1;
   }
-  Paleisti(failas);
+  // Decided: nothing from here on changes the outcome or the report.
+  eiga.pavyko = true;
+  std::cout << '\n' << sekme << '\n';
+  if (!ispejimas.empty()) Pranesti(ispejimas);
+  for (const std::string& pastaba :
+       Pastabos(Duom, Rez, Argumentai(argc, argv))) {
+    Pranesti(pastaba);
+  }
+  if (!UzrasuKnygeleRodysRaides()) Pranesti(KoduotesPastaba(Rez));
   Pauze();
-  return gerai ? 0 : 1;
+  return 0;
 }

@@ -9,59 +9,72 @@ namespace {
 constexpr int kBandymai = 20;
 constexpr std::chrono::milliseconds kPauze(50);
 
-Uzemimas Tikrinti(const std::string& Duom, RezultatuFailas& failas,
-                  SistemosKlaida& klaida) {
-  if (TasPatsFailas(failas.fr, Duom)) return Uzemimas::kTasPatsFailas;
+// Checks, locks and empties the open file. Returns false where it is refused,
+// with the reason in priezastis, or where a call failed (priezastis kKita,
+// its error in klaida).
+bool Tikrinti(std::string Duom, RezultatuFailas& failas,
+              FailoPriezastis& priezastis, SistemosKlaida& klaida) {
+  priezastis = FailoPriezastis::kKita;
   Ypatybes y{};
-  if (!Ypatybiu(failas.fr, y, klaida)) return Uzemimas::kKlaida;
-  if (y.rusis == Ypatybes::kKita) return Uzemimas::kNeFailas;
-  failas.paprastas = y.rusis == Ypatybes::kFailas;
-  if (failas.paprastas && StandartineIsvestis(failas.fr)) {
-    return Uzemimas::kIsvestis;
+  if (TasPatsFailas(failas.fr, Duom)) {
+    priezastis = FailoPriezastis::kTasPatsFailas;
+  } else if (!Ypatybiu(failas.fr, y, klaida)) {
+    return false;
+  } else if (!y.paprastas) {
+    priezastis = FailoPriezastis::kNeFailas;
+  } else if (StandartineIsvestis(failas.fr)) {
+    priezastis = FailoPriezastis::kIsvestis;
+  } else if (y.nuorodos > 1) {
+    priezastis = FailoPriezastis::kKitiVardai;
   }
-  if (failas.paprastas && y.nuorodos > 1) return Uzemimas::kKitiVardai;
+  if (priezastis != FailoPriezastis::kKita) return false;
   for (int k = 0; Uzrakinti(failas.fr) == Uzraktas::kUzimtas; ++k) {
-    if (k == kBandymai) return Uzemimas::kUzimtas;
+    if (k == kBandymai) {
+      priezastis = FailoPriezastis::kUzimtas;
+      return false;
+    }
     std::this_thread::sleep_for(kPauze);
   }
-  if (!failas.paprastas) return Uzemimas::kGerai;
   // Its size once this run holds the lock: another run may have written it
   // while this one waited.
   if (!Ypatybiu(failas.fr, y, klaida) || !Tustinti(failas.fr, klaida)) {
-    return Uzemimas::kKlaida;
+    return false;
   }
   failas.buvo_ataskaita = y.dydis > 0;
-  return Uzemimas::kGerai;
+  return true;
 }
 
 }  // namespace
 
-Uzemimas Uzimti(const std::string& Rez, const std::string& Duom,
-                RezultatuFailas& failas, SistemosKlaida& klaida) {
-  const Atidarymas a = AtidarytiRasymui(Rez, failas.fr, klaida);
-  if (a == Atidarymas::kSvetimaNuoroda) return Uzemimas::kSvetimaNuoroda;
-  if (a == Atidarymas::kKanalas) return Uzemimas::kNeFailas;
-  if (a == Atidarymas::kKlaida) return Uzemimas::kKlaida;
-  const Uzemimas u = Tikrinti(Duom, failas, klaida);
-  if (u != Uzemimas::kGerai) {
-    Paleisti(failas);
-  } else if (failas.paprastas) {
-    SaugotiNuoNutraukimo(failas.fr);
+bool Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
+            FailoPriezastis& priezastis, SistemosKlaida& klaida) {
+  if (!AtidarytiRasymui(Rez, failas.fr, klaida)) {
+    priezastis = Priezastis(Rez, true, klaida);
+    return false;
   }
-  return u;
+  if (!Tikrinti(Duom, failas, priezastis, klaida)) {
+    if (priezastis == FailoPriezastis::kKita) {
+      priezastis = Priezastis(Rez, true, klaida);
+    }
+    SistemosKlaida ignoruojama;
+    Uzdaryti(failas.fr, ignoruojama);
+    return false;
+  }
+  SaugotiNuoNutraukimo(failas.fr);
+  return true;
 }
 
-bool TebeVadinamas(const std::string& Rez, const std::string& Duom,
+bool TebeVadinamas(std::string Rez, std::string Duom,
                    const RezultatuFailas& failas) {
   return TasPatsFailas(failas.fr, Rez) && !TasPatsFailas(failas.fr, Duom);
 }
 
 bool Isvalyti(const RezultatuFailas& failas) {
   SistemosKlaida ignoruojama;
-  return !failas.paprastas || Tustinti(failas.fr, ignoruojama);
+  return Tustinti(failas.fr, ignoruojama);
 }
 
-void Paleisti(RezultatuFailas& failas) {
+bool Paleisti(RezultatuFailas& failas, SistemosKlaida& klaida) {
   Nebesaugoti();
-  Uzdaryti(failas.fr);
+  return Uzdaryti(failas.fr, klaida);
 }

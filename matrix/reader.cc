@@ -1,19 +1,16 @@
 #include "matrix/reader.h"
 
+#include <filesystem>
 #include <fstream>
 #include <limits>
-#include <new>
-#include <sstream>
+#include <system_error>
 
 #include "matrix/scanner.h"
-#include "os/data_pipe.h"
 
 namespace {
 
-bool Skaitmuo(int c) { return c >= '0' && c <= '9'; }
-
 // The most white space looked through after the last value, so that an
-// endless stream of it (a pipe) ends too.
+// endless stream of it ends too.
 constexpr std::size_t kTarpuRiba = std::size_t{1} << 20;
 
 enum class Ivestis { Gerai, Pabaiga, NeSveikasis, Netelpa };
@@ -125,7 +122,7 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
     return false;
   }
   klaida.dokumentas = DokumentoZyme(s.sk);
-  if (klaida.dokumentas != SkaitymoKlaida::kNeDokumentas) {
+  if (klaida.dokumentas != kNeDokumentas) {
     klaida.rusis = SkaitymoKlaida::kDokumentas;
     return false;
   }
@@ -169,31 +166,28 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida) {
-  // A pipe is read whole first, so that a writer that stops or never ends
-  // cannot hold the run.
-  std::string kanalo;
-  const Kanalas kanalas = SkaitytiKanala(Duom, kanalo);
-  if (kanalas == Kanalas::kPerskaitytas) {
-    std::istringstream fd(kanalo);
-    return SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida);
+  n = 0;
+  m = 0;
+  perteklius.reset();
+  klaida = SkaitymoKlaida{};
+  // Opening a named pipe would wait for its writer: only a regular file is
+  // opened. A folder is named by the reason the open's failure gives.
+  std::error_code ec;
+  const std::filesystem::file_status st = std::filesystem::status(Duom, ec);
+  if (std::filesystem::is_directory(st)) {
+    klaida.rusis = SkaitymoKlaida::kNeatidaromas;
+    return false;
   }
-  std::ifstream fd;
+  if (!ec && !std::filesystem::is_regular_file(st)) {
+    klaida.rusis = SkaitymoKlaida::kNeFailas;
+    return false;
+  }
   ValytiSistemosKlaida();
-  if (kanalas == Kanalas::kNe) fd.open(Duom, std::ios::binary);
-  const SistemosKlaida atidarymo_klaida = SistemosKlaidaDabar();
-  // A stream that is not open reads as an empty file: the failure is then
-  // told for what it is.
-  if (SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida)) return true;
-  if (kanalas == Kanalas::kNiekasNeraso) {
-    klaida.rusis = SkaitymoKlaida::kNiekasNeraso;
-  } else if (!fd.is_open()) {
-    if (atidarymo_klaida.klaidos_nr == ENOMEM) throw std::bad_alloc();
+  std::ifstream fd(Duom, std::ios::binary);
+  if (!fd.is_open()) {
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
-    klaida.sistemos_klaida = atidarymo_klaida;
-  } else if (klaida.rusis == SkaitymoKlaida::kNeperskaitomas &&
-             klaida.sistemos_klaida.klaidos_nr == EISDIR) {
-    // A directory opens on some systems and fails at its first read.
-    klaida.rusis = SkaitymoKlaida::kNeatidaromas;
+    klaida.sistemos_klaida = SistemosKlaidaDabar();
+    return false;
   }
-  return false;
+  return SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida);
 }

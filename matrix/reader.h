@@ -18,6 +18,19 @@ struct Vieta {
 // The most bytes of the text found that a failure keeps, to be quoted.
 constexpr std::size_t kIlgiausiaIstrauka = 20;
 
+// The formats of spreadsheets and documents, which are not plain text: told
+// by a file's first bytes (kZip, kOffice, kRtf, kPdf) or by its extension.
+enum Dokumentas {
+  kNeDokumentas,
+  kZip,     // zipped XML: Word (.docx), Excel (.xlsx), LibreOffice (.odt)
+  kOffice,  // Word or Excel before 2007 (.doc, .xls)
+  kExcel,   // an Excel workbook (.xlsx, .xls, .xlsm)
+  kWord,    // a Word document (.docx, .doc)
+  kRtf,     // Rich Text Format (.rtf)
+  kWriter,  // a LibreOffice Writer document (.odt)
+  kPdf,     // PDF
+};
+
 // Which value of the data file: the row count, the column count, or an
 // element with its row and column counted from 1.
 struct Kuri {
@@ -32,7 +45,7 @@ struct SkaitymoKlaida {
   enum Rusis {
     kNera,            // no failure
     kNeatidaromas,    // the file cannot be opened (sistemos_klaida)
-    kNiekasNeraso,    // a pipe that nothing wrote into in time
+    kNeFailas,        // a named pipe, a device: not a file (not opened)
     kNeperskaitomas,  // a read failed part-way (sistemos_klaida)
     kUtf16,           // the text is UTF-16
     kDokumentas,      // a document's file format, not text (dokumentas)
@@ -41,14 +54,6 @@ struct SkaitymoKlaida {
     kNeSveikasis,     // the value is not an integer (rasta)
     kNetelpa,         // the value does not fit in 32 bits (rasta)
     kUzRibu,          // a count is outside 0..Cn or 0..Cm (skaicius)
-  };
-  // The file formats told by their first bytes.
-  enum Dokumentas {
-    kNeDokumentas,
-    kZip,     // zipped XML: Word (.docx), Excel (.xlsx), LibreOffice (.odt)
-    kOffice,  // Word or Excel before 2007 (.doc, .xls)
-    kRtf,     // Rich Text Format (.rtf)
-    kPdf,     // PDF
   };
   Rusis rusis = kNera;
   Dokumentas dokumentas = kNeDokumentas;
@@ -65,17 +70,17 @@ struct SkaitymoKlaida {
 // column count, then n * m elements row by row, over lines in any way. A
 // value is read as stream extraction reads a decimal integer (white space,
 // an optional sign, digits; "5-3" is 5 and -3), text run on from the last
-// value included ("4.5" fails). A UTF-8 byte order mark is skipped; UTF-16,
-// a document format and, where a value fails, a NUL byte are told apart. A
-// pipe is read as SkaitytiKanala reads it. On success, perteklius says where
-// anything but white space follows the last value (looked for through at
-// most 1 MiB of white space). On failure returns false, n = m = 0, and klaida
-// says what went wrong and where. Throws std::bad_alloc when memory runs out.
+// value included ("4.5" fails). A UTF-8 byte order mark is skipped; UTF-16
+// with its byte order mark, a document format and, where a value fails, a
+// NUL byte are told apart. Anything but a regular file is refused unopened.
+// On success, perteklius says where anything but white space follows the
+// last value (looked for through at most 1 MiB of white space). On failure
+// returns false, n = m = 0, and klaida says what went wrong and where.
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
               SkaitymoKlaida& klaida);
 
-// The same from an open stream.
+// The same from an open stream, fd.
 bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
                     std::int32_t& m, std::optional<Vieta>& perteklius,
                     SkaitymoKlaida& klaida);

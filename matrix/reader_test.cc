@@ -188,10 +188,20 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
   EXPECT_EQ(8, Mas[0][1]);
   EXPECT_EQ(0, std::remove(kelias.c_str()));
 
-  for (const std::string& vardas : {kelias, ::testing::TempDir()}) {
-    EXPECT_FALSE(Skaityti(vardas, Mas, n, m, perteklius, klaida)) << vardas;
-    EXPECT_EQ(SkaitymoKlaida::kNeatidaromas, klaida.rusis) << vardas;
-    EXPECT_NE(0, klaida.sistemos_klaida.klaidos_nr) << vardas;
+  // A missing file, a folder, a device: refused, the missing one with the
+  // error of its open.
+  const struct {
+    std::string vardas;
+    SkaitymoKlaida::Rusis rusis;
+  } atvejai[] = {{kelias, SkaitymoKlaida::kNeatidaromas},
+                 {::testing::TempDir(), SkaitymoKlaida::kNeatidaromas},
+                 {"/dev/null", SkaitymoKlaida::kNeFailas}};
+  for (const auto& a : atvejai) {
+    EXPECT_FALSE(Skaityti(a.vardas, Mas, n, m, perteklius, klaida)) << a.vardas;
+    EXPECT_EQ(a.rusis, klaida.rusis) << a.vardas;
+    EXPECT_EQ(a.vardas == kelias ? ENOENT : 0,
+              klaida.sistemos_klaida.klaidos_nr)
+        << a.vardas;
     EXPECT_EQ(0, n);
     EXPECT_EQ(0, m);
   }

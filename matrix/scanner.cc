@@ -1,7 +1,5 @@
 #include "matrix/scanner.h"
 
-#include <algorithm>
-
 namespace {
 
 // True when the chunk in hand starts with the ilgis bytes of zyme.
@@ -47,41 +45,25 @@ void BaigtiSerija(Skeneris& sk) {
   }
 }
 
-// True when the chunk in hand starts with ASCII characters of two bytes
-// each, the NUL byte second (little-endian) or first: as far as kZenklai
-// characters go, or the whole chunk, which holds at least one.
-bool Utf16BeZymes(const Skeneris& sk, bool nulis_antras) {
-  constexpr std::streamsize kZenklai = 32;
-  const std::streamsize ilgis = std::min(sk.ilgis, 2 * kZenklai) / 2 * 2;
-  for (std::streamsize i = 0; i < ilgis; i += 2) {
-    const unsigned char raide = sk.buf[nulis_antras ? i : i + 1];
-    const char nulis = sk.buf[nulis_antras ? i + 1 : i];
-    if (raide == 0 || raide >= 0x80 || nulis != '\0') return false;
-  }
-  return ilgis > 0;
-}
-
 bool Utf16Zyme(Skeneris& sk) {
-  return PrasidedaZyme(sk, "\xff\xfe", 2) || PrasidedaZyme(sk, "\xfe\xff", 2) ||
-         (Ziureti(sk) != kPabaiga &&
-          (Utf16BeZymes(sk, true) || Utf16BeZymes(sk, false)));
+  return PrasidedaZyme(sk, "\xff\xfe", 2) || PrasidedaZyme(sk, "\xfe\xff", 2);
 }
 
-SkaitymoKlaida::Dokumentas DokumentoZyme(Skeneris& sk) {
+Dokumentas DokumentoZyme(Skeneris& sk) {
   static const struct {
     const char* zyme;
     std::streamsize ilgis;
-    SkaitymoKlaida::Dokumentas dokumentas;
+    Dokumentas dokumentas;
   } kZymes[] = {
-      {"PK\x03\x04", 4, SkaitymoKlaida::kZip},
-      {"\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1", 8, SkaitymoKlaida::kOffice},
-      {"{\\rtf", 5, SkaitymoKlaida::kRtf},
-      {"%PDF-", 5, SkaitymoKlaida::kPdf},
+      {"PK\x03\x04", 4, kZip},
+      {"\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1", 8, kOffice},
+      {"{\\rtf", 5, kRtf},
+      {"%PDF-", 5, kPdf},
   };
   for (const auto& z : kZymes) {
     if (PrasidedaZyme(sk, z.zyme, z.ilgis)) return z.dokumentas;
   }
-  return SkaitymoKlaida::kNeDokumentas;
+  return kNeDokumentas;
 }
 
 void PraleistiUtf8Zyme(Skeneris& sk) {

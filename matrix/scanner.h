@@ -34,6 +34,9 @@ inline bool Tarpas(int c) {
          c == '\r';
 }
 
+// An ASCII decimal digit, whatever the locale.
+inline bool Skaitmuo(int c) { return c >= '0' && c <= '9'; }
+
 // Reads the next chunk; returns its first byte, or kPabaiga.
 int Papildyti(Skeneris& sk);
 
@@ -71,14 +74,13 @@ inline int Imti(Skeneris& sk) {
 // that an endless run ends too.
 void BaigtiSerija(Skeneris& sk);
 
-// True when the text is UTF-16 (which cannot be read): it starts with
-// UTF-16's byte order mark or, as `cmd /u` writes it, without one, with ASCII
-// characters each beside a NUL byte.
+// True when the text starts with UTF-16's byte order mark (UTF-16 cannot be
+// read).
 bool Utf16Zyme(Skeneris& sk);
 
 // The document file format that the text's first bytes show, or
 // kNeDokumentas.
-SkaitymoKlaida::Dokumentas DokumentoZyme(Skeneris& sk);
+Dokumentas DokumentoZyme(Skeneris& sk);
 
 // Skips UTF-8's byte order mark at the start, if there is one; it takes no
 // column.

@@ -12,27 +12,15 @@ struct Rankena {
   std::intptr_t reiksme = -1;
 };
 
-// How AtidarytiRasymui ended.
-enum class Atidarymas {
-  kAtidarytas,
-  kSvetimaNuoroda,  // a symbolic link owned by another user: not followed
-  kKanalas,         // a pipe (FIFO) that nothing reads: not opened
-  kKlaida,          // see klaida
-};
-
-// Opens the file vardas for writing, creating it when the name is free; a
-// symbolic link is followed only when the running user owns it and every
-// link it leads through, and a link to a missing file creates nothing. Never
-// waits for another process: a pipe without a reader gives kKanalas at once. On
-// kAtidarytas, fr holds the file.
-Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
-                            SistemosKlaida& klaida);
+// Opens the file vardas for writing, creating it when the name is free. A
+// symbolic link is not followed (ELOOP); a named pipe is not waited for
+// (ENXIO where nothing reads it). Returns false, with the error in klaida,
+// when it cannot be opened; on true, fr holds the file.
+bool AtidarytiRasymui(std::string vardas, Rankena& fr, SistemosKlaida& klaida);
 
 // What the held file is.
 struct Ypatybes {
-  // a regular file; a character device such as the null device; a pipe,
-  // a block device or anything else
-  enum Rusis { kFailas, kIrenginys, kKita } rusis;
+  bool paprastas;          // a regular file, not a pipe or a device
   unsigned long nuorodos;  // how many names (hard links) the file has
   std::uint64_t dydis;     // a regular file's size in bytes
 };
@@ -42,7 +30,7 @@ struct Ypatybes {
 bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida);
 
 // True when the name vardas, its links followed, names the held file.
-bool TasPatsFailas(Rankena fr, const std::string& vardas);
+bool TasPatsFailas(Rankena fr, std::string vardas);
 
 // How Uzrakinti ended.
 enum class Uzraktas {
@@ -60,12 +48,14 @@ Uzraktas Uzrakinti(Rankena fr);
 bool Tustinti(Rankena fr, SistemosKlaida& klaida);
 
 // Writes tekstas whole to the held file, each '\n' as the platform's line
-// end (CR LF on Windows). Returns false, with the error in klaida, when a
-// write fails or writes nothing.
+// end (CR LF on Windows), without taking memory. Returns false, with the
+// error in klaida, when a write fails or writes nothing.
 bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida);
 
-// Closes the held file; fr then holds none.
-void Uzdaryti(Rankena& fr);
+// Closes the held file; fr then holds none. Returns false, with the error in
+// klaida, when the system reports a failure at closing (a write that a
+// network file system makes only then).
+bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida);
 
 // Until Nebesaugoti, whatever would end the program at once (a signal whose
 // default action ends it; on Windows Ctrl-C, Ctrl-Break or the console
@@ -75,11 +65,6 @@ void SaugotiNuoNutraukimo(Rankena fr);
 
 // Ends what SaugotiNuoNutraukimo began.
 void Nebesaugoti();
-
-// Makes sure that standard input, output and error are open (on the null
-// device where they were closed), so that no file the program opens takes
-// their place.
-void AtidarytiStandartinius();
 
 // True when the held file is also where the program's standard output or
 // error goes.

@@ -11,35 +11,6 @@ namespace {
 
 int Fd(Rankena fr) { return static_cast<int>(fr.reiksme); }
 
-// Opens with O_NONBLOCK, so that a pipe without a reader fails at once
-// (ENXIO) instead of waiting for one; the flag is then cleared for writing.
-int Atidaryti(const std::string& vardas, int veliavos) {
-  const int fd =
-      open(vardas.c_str(),
-           veliavos | O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-  if (fd >= 0) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return fd;
-}
-
-// True when kelias is a symbolic link that another user owns, or leads
-// through such a link.
-bool SvetimaNuoroda(std::string kelias) {
-  for (int k = 0; k < 40; ++k) {
-    struct stat st {};
-    if (lstat(kelias.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return false;
-    if (st.st_uid != geteuid()) return true;
-    char tikslas[4096];
-    const ssize_t ilgis = readlink(kelias.c_str(), tikslas, sizeof tikslas);
-    if (ilgis <= 0 || ilgis == sizeof tikslas) return false;
-    const std::string t(tikslas, static_cast<std::size_t>(ilgis));
-    const std::size_t aplankas = kelias.rfind('/');
-    kelias = t[0] == '/' || aplankas == std::string::npos
-                 ? t
-                 : kelias.substr(0, aplankas + 1) + t;
-  }
-  return false;  // a loop, which the open then names
-}
-
 // True when the descriptor fd is of the file that x tells of.
 bool TasPats(int fd, const struct stat& x) {
   struct stat y {};
@@ -54,43 +25,31 @@ bool Pavyko(bool gerai, SistemosKlaida& klaida) {
 
 }  // namespace
 
-Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
-                            SistemosKlaida& klaida) {
-  if (SvetimaNuoroda(vardas)) return Atidarymas::kSvetimaNuoroda;
+bool AtidarytiRasymui(std::string vardas, Rankena& fr, SistemosKlaida& klaida) {
   ValytiSistemosKlaida();
-  int fd = Atidaryti(vardas, O_CREAT | O_NOFOLLOW);
-  if (fd < 0 && errno == ELOOP) {
-    // The name is a symbolic link (or a loop of them), maybe one planted
-    // since it was looked at.
-    if (SvetimaNuoroda(vardas)) return Atidarymas::kSvetimaNuoroda;
-    ValytiSistemosKlaida();
-    fd = Atidaryti(vardas, 0);
-  }
-  if (fd < 0) {
-    klaida = SistemosKlaidaDabar();
-    struct stat st {};
-    return klaida.klaidos_nr == ENXIO && stat(vardas.c_str(), &st) == 0 &&
-                   S_ISFIFO(st.st_mode)
-               ? Atidarymas::kKanalas
-               : Atidarymas::kKlaida;
-  }
+  // O_NONBLOCK, so that a pipe without a reader fails at once instead of
+  // waiting for one; it is cleared for writing.
+  const int fd =
+      open(vardas.c_str(),
+           O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+           0666);
+  if (!Pavyko(fd >= 0, klaida)) return false;
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   fr.reiksme = fd;
-  return Atidarymas::kAtidarytas;
+  return true;
 }
 
 bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
   struct stat st {};
   ValytiSistemosKlaida();
   if (!Pavyko(fstat(Fd(fr), &st) == 0, klaida)) return false;
-  y.rusis = S_ISREG(st.st_mode)   ? Ypatybes::kFailas
-            : S_ISCHR(st.st_mode) ? Ypatybes::kIrenginys
-                                  : Ypatybes::kKita;
+  y.paprastas = S_ISREG(st.st_mode);
   y.nuorodos = static_cast<unsigned long>(st.st_nlink);
   y.dydis = static_cast<std::uint64_t>(st.st_size);
   return true;
 }
 
-bool TasPatsFailas(Rankena fr, const std::string& vardas) {
+bool TasPatsFailas(Rankena fr, std::string vardas) {
   struct stat st {};
   return stat(vardas.c_str(), &st) == 0 && TasPats(Fd(fr), st);
 }
@@ -124,9 +83,12 @@ bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
   return true;
 }
 
-void Uzdaryti(Rankena& fr) {
-  if (fr.reiksme >= 0) close(Fd(fr));
+bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida) {
+  ValytiSistemosKlaida();
+  // The descriptor is gone whatever close returns, EINTR included.
+  const bool gerai = fr.reiksme < 0 || close(Fd(fr)) == 0 || errno == EINTR;
   fr.reiksme = -1;
+  return Pavyko(gerai, klaida);
 }
 
 namespace {
@@ -154,14 +116,6 @@ void SaugotiNuoNutraukimo(Rankena fr) {
 void Nebesaugoti() {
   KiekvienamBaigianciam(Grazinti);
   saugomas = -1;
-}
-
-void AtidarytiStandartinius() {
-  for (int fd = 0; fd <= 2; ++fd) {
-    if (fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
-      static_cast<void>(open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY));
-    }
-  }
 }
 
 bool StandartineIsvestis(Rankena fr) {

@@ -31,8 +31,7 @@ bool Nukirsti(HANDLE h) {
 
 }  // namespace
 
-Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
-                            SistemosKlaida& klaida) {
+bool AtidarytiRasymui(std::string vardas, Rankena& fr, SistemosKlaida& klaida) {
   // Shared for writing too, so that another run opens the file and then
   // finds it locked; not for deleting, so that no one deletes or renames it
   // while this run writes it. Its attributes are read to tell what it is.
@@ -40,19 +39,16 @@ Atidarymas AtidarytiRasymui(const std::string& vardas, Rankena& fr,
       CreateFileA(vardas.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                   FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (!Pavyko(h != INVALID_HANDLE_VALUE, klaida)) return Atidarymas::kKlaida;
+  if (!Pavyko(h != INVALID_HANDLE_VALUE, klaida)) return false;
   fr.reiksme = reinterpret_cast<std::intptr_t>(h);
-  return Atidarymas::kAtidarytas;
+  return true;
 }
 
 bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
-  const DWORD rusis = GetFileType(H(fr));
-  y.rusis = rusis == FILE_TYPE_DISK   ? Ypatybes::kFailas
-            : rusis == FILE_TYPE_CHAR ? Ypatybes::kIrenginys
-                                      : Ypatybes::kKita;
+  y.paprastas = GetFileType(H(fr)) == FILE_TYPE_DISK;
   y.nuorodos = 1;
   y.dydis = 0;
-  if (y.rusis != Ypatybes::kFailas) return true;
+  if (!y.paprastas) return true;
   BY_HANDLE_FILE_INFORMATION info{};
   if (!Pavyko(GetFileInformationByHandle(H(fr), &info), klaida)) return false;
   y.nuorodos = info.nNumberOfLinks;
@@ -60,7 +56,7 @@ bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
   return true;
 }
 
-bool TasPatsFailas(Rankena fr, const std::string& vardas) {
+bool TasPatsFailas(Rankena fr, std::string vardas) {
   const HANDLE kitas = CreateFileA(
       vardas.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -85,29 +81,31 @@ bool Tustinti(Rankena fr, SistemosKlaida& klaida) {
 }
 
 bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
-  std::string eilutes;
-  eilutes.reserve(tekstas.size() + tekstas.size() / 8);
-  for (const char c : tekstas) {
-    if (c == '\n') eilutes += '\r';
-    eilutes += c;
-  }
-  for (std::size_t k = 0; k < eilutes.size();) {
-    DWORD parasyta = 0;
-    SetLastError(0);
-    const bool gerai =
-        WriteFile(H(fr), eilutes.data() + k,
-                  static_cast<DWORD>(eilutes.size() - k), &parasyta, nullptr);
-    // A write that takes nothing without an error: the disk is full.
-    if (gerai && parasyta == 0) SetLastError(ERROR_DISK_FULL);
-    if (!Pavyko(gerai && parasyta > 0, klaida)) return false;
-    k += parasyta;
+  // A chunk at a time with CR LF line ends, each written whole.
+  char eilutes[8192];
+  for (std::size_t k = 0; k < tekstas.size();) {
+    DWORD ilgis = 0;
+    for (; k < tekstas.size() && ilgis + 2 <= sizeof eilutes; ++k) {
+      if (tekstas[k] == '\n') eilutes[ilgis++] = '\r';
+      eilutes[ilgis++] = tekstas[k];
+    }
+    for (DWORD parasyta = 0, is_viso = 0; is_viso < ilgis;
+         is_viso += parasyta) {
+      SetLastError(0);
+      const bool gerai = WriteFile(H(fr), eilutes + is_viso, ilgis - is_viso,
+                                   &parasyta, nullptr);
+      // A write that takes nothing without an error: the disk is full.
+      if (gerai && parasyta == 0) SetLastError(ERROR_DISK_FULL);
+      if (!Pavyko(gerai && parasyta > 0, klaida)) return false;
+    }
   }
   return true;
 }
 
-void Uzdaryti(Rankena& fr) {
-  if (fr.reiksme != -1) CloseHandle(H(fr));
+bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida) {
+  const bool gerai = fr.reiksme == -1 || CloseHandle(H(fr));
   fr.reiksme = -1;
+  return Pavyko(gerai, klaida);
 }
 
 namespace {
@@ -133,8 +131,6 @@ void Nebesaugoti() {
   SetConsoleCtrlHandler(IsvalytiIrBaigti, FALSE);
   saugomas = INVALID_HANDLE_VALUE;
 }
-
-void AtidarytiStandartinius() {}
 
 bool StandartineIsvestis(Rankena fr) {
   for (const DWORD kuri : {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {

@@ -12,6 +12,6 @@ struct FailasAplanke {
 };
 
 // The files in the folder aplankas (a UTF-8 path), in no order; what was
-// read so far when the folder cannot be read on. Throws std::bad_alloc when
-// memory runs out.
-std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas);
+// read so far when the folder cannot be read on (none where it cannot be
+// opened).
+std::vector<FailasAplanke> FailaiAplanke(std::string aplankas);

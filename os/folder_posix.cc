@@ -1,21 +1,15 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <memory>
-#include <new>
 
 #include "os/folder.h"
 
-std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
+std::vector<FailasAplanke> FailaiAplanke(std::string aplankas) {
   std::vector<FailasAplanke> failai;
-  errno = 0;
   const std::unique_ptr<DIR, int (*)(DIR*)> katalogas(opendir(aplankas.c_str()),
                                                       closedir);
-  if (katalogas == nullptr) {
-    if (errno == ENOMEM) throw std::bad_alloc();
-    return failai;
-  }
+  if (katalogas == nullptr) return failai;
   while (const dirent* irasas = readdir(katalogas.get())) {
     struct stat st {};
     if (fstatat(dirfd(katalogas.get()), irasas->d_name, &st, 0) != 0) continue;

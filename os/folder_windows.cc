@@ -4,7 +4,7 @@
 
 #include "os/folder.h"
 
-std::vector<FailasAplanke> FailaiAplanke(const std::string& aplankas) {
+std::vector<FailasAplanke> FailaiAplanke(std::string aplankas) {
   std::vector<FailasAplanke> failai;
   const std::string kaukes = aplankas + "\\*";
   const int ilgis =

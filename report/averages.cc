@@ -1,14 +1,12 @@
 #include "report/averages.h"
 
 #include <charconv>
-#include <sstream>
 #include <string>
 
 #include "matrix/average.h"
-#include "report/section.h"
 
-void VidurkiuSkyrius(std::ostream& fr, const std::int32_t Mas[][Cm],
-                     std::int32_t n, std::int32_t m) {
+void Vidurkiai(std::ostream& fr, const std::int32_t Mas[][Cm], std::int32_t n,
+               std::int32_t m) {
   // Windows-1257: \xe8 is c with caron, \xeb e with dot, \xf8 u with ogonek.
   fr << "Dvima\xe8io masyvo kiekvienos eilut\xebs teigiam\xf8 element\xf8 "
         "vidurkiai:\n";
@@ -28,11 +26,4 @@ void VidurkiuSkyrius(std::ostream& fr, const std::int32_t Mas[][Cm],
     fr << ".\n";
   }
   fr << '\n';
-}
-
-bool Vidurkiai(Rankena fr, const std::int32_t Mas[][Cm], std::int32_t n,
-               std::int32_t m, SistemosKlaida& klaida) {
-  std::ostringstream skyrius;
-  VidurkiuSkyrius(skyrius, Mas, n, m);
-  return IrasytiSkyriu(fr, skyrius, klaida);
 }

@@ -15,7 +15,7 @@ const std::string kPavadinimas =
 std::string Skyrius(const std::int32_t Mas[][Cm], std::int32_t n,
                     std::int32_t m) {
   std::ostringstream fr;
-  VidurkiuSkyrius(fr, Mas, n, m);
+  Vidurkiai(fr, Mas, n, m);
   return fr.str();
 }
 
@@ -58,7 +58,7 @@ TEST(Averages, LeavesTheStreamNumberFormatAsItWas) {
   std::int32_t Mas[Cn][Cm];
   Mas[0][0] = 3;
   std::ostringstream fr;
-  VidurkiuSkyrius(fr, Mas, 1, 1);
+  Vidurkiai(fr, Mas, 1, 1);
   fr.str("");
   fr << 1.5 << ' ' << 1.23456;
   EXPECT_EQ("1.5 1.23456", fr.str())
@@ -78,7 +78,7 @@ TEST(Averages, WritesAFullStopWhateverTheLocale) {
   Mas[0][1] = 2;
   std::ostringstream fr;
   fr.imbue(std::locale(std::locale::classic(), new Kablelis));
-  VidurkiuSkyrius(fr, Mas, 1, 2);
+  Vidurkiai(fr, Mas, 1, 2);
   EXPECT_NE(std::string::npos, fr.str().find(": 6173.50.\n")) << fr.str();
 }
 

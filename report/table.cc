@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <sstream>
 #include <utility>
-
-#include "report/section.h"
 
 namespace {
 
@@ -47,8 +44,8 @@ void Antraste(std::ostream& fr, std::string pavadinimas, std::int32_t m) {
   Linija(fr, m + 1);
 }
 
-void Lentele(std::ostream& fr, std::string pavadinimas,
-             const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
+void Spausdinti(std::ostream& fr, std::string pavadinimas,
+                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
   Antraste(fr, std::move(pavadinimas), m);
   // Each row line is put together in a buffer and written at once.
   char eil[kIlgiausiaEilute];
@@ -60,12 +57,4 @@ void Lentele(std::ostream& fr, std::string pavadinimas,
   }
   Linija(fr, m + 1);
   fr << '\n';
-}
-
-bool Spausdinti(Rankena fr, std::string pavadinimas,
-                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m,
-                SistemosKlaida& klaida) {
-  std::ostringstream skyrius;
-  Lentele(skyrius, std::move(pavadinimas), Mas, n, m);
-  return IrasytiSkyriu(fr, skyrius, klaida);
 }

@@ -5,8 +5,6 @@
 #include <string>
 
 #include "matrix/matrix.h"
-#include "os/error.h"
-#include "os/file.h"
 
 // The report is Windows-1257 text; every number stands right-aligned in a
 // field of 5 characters (a wider one is written whole and pushes the rest of
@@ -21,14 +19,8 @@ void Linija(std::ostream& fr, std::int32_t kiek);
 // 1..m between two frame lines.
 void Antraste(std::ostream& fr, std::string pavadinimas, std::int32_t m);
 
-// Writes a whole table section: the heading, one line per row with its number
-// and elements, a closing frame line and an empty line.
+// Writes a whole table section into fr: the heading, one line per row with
+// its number and elements, a closing frame line and an empty line.
 // Requires: 0 <= n <= Cn, 0 <= m <= Cm.
-void Lentele(std::ostream& fr, std::string pavadinimas,
-             const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m);
-
-// Writes the table section to the open results file fr. Returns false when
-// it cannot be written whole, with the error in klaida (see IrasytiSkyriu).
-bool Spausdinti(Rankena fr, std::string pavadinimas,
-                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m,
-                SistemosKlaida& klaida);
+void Spausdinti(std::ostream& fr, std::string pavadinimas,
+                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m);

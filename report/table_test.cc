@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "os/file.h"
 #include "report/averages.h"
 #include "tests/helpers.h"
 
@@ -23,15 +19,8 @@ std::string Tekstas(const std::string& pavadinimas,
                     const std::int32_t Mas[][Cm], std::int32_t n,
                     std::int32_t m) {
   std::ostringstream fr;
-  Lentele(fr, pavadinimas, Mas, n, m);
+  Spausdinti(fr, pavadinimas, Mas, n, m);
   return fr.str();
-}
-
-std::string Failas(const std::string& kelias) {
-  std::ifstream f(kelias, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
 }
 
 TEST(Table, FrameLineIsSegmentsOfSevenDashesAndAHyphen) {
@@ -108,43 +97,6 @@ TEST(Table, BarsStandOverTheFrameHyphensWhenNumbersFit) {
       }
     }
   }
-}
-
-TEST(Table, WritesWholeSectionsOneAfterAnotherThroughTheHeldFile) {
-  const std::string kelias = ::testing::TempDir() + "masyvas_table_test.txt";
-  std::ofstream(kelias) << "an earlier report, longer than the new one\n";
-  std::int32_t Mas[Cn][Cm];
-  Mas[0][0] = 5;
-  Rankena fr;
-  SistemosKlaida klaida;
-  ASSERT_EQ(Atidarymas::kAtidarytas, AtidarytiRasymui(kelias, fr, klaida));
-  ASSERT_TRUE(Tustinti(fr, klaida));
-  ASSERT_TRUE(Spausdinti(fr, " A:", Mas, 1, 1, klaida));
-  ASSERT_TRUE(Spausdinti(fr, " B:", Mas, 1, 1, klaida));
-  Uzdaryti(fr);
-  std::string laukiama = Tekstas(" A:", Mas, 1, 1) + Tekstas(" B:", Mas, 1, 1);
-#ifdef _WIN32
-  for (std::size_t p = laukiama.find('\n'); p != std::string::npos;
-       p = laukiama.find('\n', p + 2)) {
-    laukiama.insert(p, 1, '\r');
-  }
-#endif
-  EXPECT_EQ(laukiama, Failas(kelias));
-  EXPECT_EQ(0, std::remove(kelias.c_str()));
-}
-
-TEST(Table, ReportsAFullDisk) {
-  if (!std::ifstream("/dev/full").good()) GTEST_SKIP() << "no /dev/full";
-  std::int32_t Mas[Cn][Cm];
-  Mas[0][0] = 5;
-  Rankena fr;
-  SistemosKlaida klaida;
-  ASSERT_EQ(Atidarymas::kAtidarytas, AtidarytiRasymui("/dev/full", fr, klaida));
-  EXPECT_FALSE(Spausdinti(fr, " A:", Mas, 1, 1, klaida));
-  EXPECT_EQ(ENOSPC, klaida.klaidos_nr) << "the error of the failed write";
-  EXPECT_FALSE(Vidurkiai(fr, Mas, 1, 1, klaida));
-  EXPECT_EQ(ENOSPC, klaida.klaidos_nr) << "the error of the failed write";
-  Uzdaryti(fr);
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 //   alloc:N         the N-th malloc returns NULL (ENOMEM); with N = 0,
 //                   none does, and the count is written to standard error
 //                   at exit;
+//   allocfrom:N     every malloc from the N-th on returns NULL;
 //   write:N:E       the N-th write to a file (not standard input, output or
 //                   error) fails with errno E;
 //   signal:N:S      signal S is raised just before that N-th write;
 //   read:N:E        the N-th read from a file fails with errno E;
+//   close:N:E       the N-th close of a file closes it but fails with
+//                   errno E, as a network file system may report a write;
 //   fstat:E, flock:E  every fstat, or flock, fails with errno E.
 #include <dlfcn.h>
 #include <signal.h>
@@ -52,7 +55,8 @@ F Tikroji(const char* vardas) {
 }  // namespace
 
 extern "C" void* malloc(std::size_t size) {
-  if (kas[0] == 'a' && ++skaiciuota == kuris) {
+  if (kas[0] == 'a' && (++skaiciuota == kuris ||
+                        (kas[5] == 'f' && skaiciuota > kuris))) {
     errno = ENOMEM;
     return nullptr;
   }
@@ -82,6 +86,16 @@ extern "C" ssize_t read(int fd, void* buf, std::size_t nbytes) {
     return -1;
   }
   return tikroji(fd, buf, nbytes);
+}
+
+extern "C" int close(int fd) {
+  static const auto tikroji = Tikroji<int (*)(int)>("close");
+  const int r = tikroji(fd);
+  if (fd > 2 && Gedimas("close") && ++skaiciuota == kuris) {
+    errno = kodas;
+    return -1;
+  }
+  return r;
 }
 
 extern "C" int fstat(int fd, struct stat* buf) {

@@ -7,6 +7,9 @@
 # and: EMULATOR (a list), which runs the program; WINE=ON, which says that it
 # is Wine; CRLF=ON, which expects CR LF; PAUSE=ON, which expects some prompt
 # of the "pause" command after the expected stdout.
+# With the environment variable MASYVAS_UPDATE_GOLDEN set (not under Wine),
+# the run's output replaces the expected files the case has instead of being
+# compared with them.
 
 cmake_minimum_required(VERSION 3.16)
 if(NOT PROGRAM OR NOT CASE_DIR OR NOT WORK_DIR)
@@ -85,6 +88,8 @@ if(WINE AND want_status STREQUAL "0" AND NOT "$ENV{LC_ALL}$ENV{LANG}" MATCHES "^
   file(APPEND "${WORK_DIR}/expected/stderr" "${note}")
 endif()
 
+set(report "${run_dir}/Rezultatai.txt")
+
 # Adds to failures how the file got differs from the file want.
 find_program(DIFF diff)
 function(compare what want got)
@@ -107,6 +112,23 @@ function(compare what want got)
   set(failures "${failures}\n  ${what}: ${text}${diff}" PARENT_SCOPE)
 endfunction()
 
+if("$ENV{MASYVAS_UPDATE_GOLDEN}" AND NOT WINE)
+  foreach(name IN LISTS names)
+    set(got "${WORK_DIR}/${name}")
+    if(name STREQUAL "status")
+      file(WRITE "${EXPECTED_DIR}/status" "${status}\n")
+    elseif(name STREQUAL "Rezultatai.txt")
+      configure_file("${report}" "${EXPECTED_DIR}/Rezultatai.txt" COPYONLY)
+    else()
+      file(READ "${got}" text)
+      string(REPLACE "${run_dir}" "@RUN_DIR@" text "${text}")
+      file(WRITE "${EXPECTED_DIR}/${name}" "${text}")
+    endif()
+  endforeach()
+  message(STATUS "golden case ${CASE_DIR}: expected files updated")
+  return()
+endif()
+
 set(failures "")
 if(NOT status STREQUAL want_status)
   string(APPEND failures "\n  exit status: expected ${want_status}, got ${status}")
@@ -124,7 +146,6 @@ elseif(got STREQUAL want)
   string(APPEND failures "\n  stdout: no prompt from the pause after the output")
 endif()
 compare(stderr "${WORK_DIR}/expected/stderr" "${WORK_DIR}/stderr")
-set(report "${run_dir}/Rezultatai.txt")
 if(EXISTS "${WORK_DIR}/expected/Rezultatai.txt")
   if(NOT EXISTS "${report}" OR IS_DIRECTORY "${report}")
     string(APPEND failures "\n  Rezultatai.txt: not written")

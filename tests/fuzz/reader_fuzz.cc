@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ascii.h"
-#include "app/messages.h"
 #include "matrix/matrix.h"
 #include "matrix/reader.h"
 #include "matrix/replace.h"
@@ -19,6 +17,8 @@
 #include "report/averages.h"
 #include "report/table.h"
 #include "tests/helpers.h"
+#include "text/ascii.h"
+#include "words/messages.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ bool Telpa(std::int64_t x) { return x >= -9999 && x <= 99999; }
 void TikrintiLentele(const std::int32_t Mas[][Cm], std::int32_t n,
                      std::int32_t m) {
   std::ostringstream fr;
-  Lentele(fr, " T:", Mas, n, m);
+  Spausdinti(fr, " T:", Mas, n, m);
   const std::vector<std::string> e = Eilutes(fr.str());
   Tikrinti(e.size() == static_cast<std::size_t>(n) + 7, "table line count");
   const std::size_t ilgis = 8 * static_cast<std::size_t>(m) + 11;
@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* duomenys,
 
   TikrintiLentele(Mas, n, m);
   std::ostringstream vid;
-  VidurkiuSkyrius(vid, Mas, n, m);
+  Vidurkiai(vid, Mas, n, m);
   Tikrinti(Eilutes(vid.str()).size() == static_cast<std::size_t>(n) + 2,
            "averages line count");
 

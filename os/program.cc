@@ -1,0 +1,74 @@
+#include "os/program.h"
+
+#include <system_error>
+
+#include "text/utf8.h"
+
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, whose types it takes.
+#include <shellapi.h>
+#else
+#include <fcntl.h>
+
+#include <cerrno>
+#include <csignal>
+#endif
+
+namespace fs = std::filesystem;
+
+void ParuostiProcesa() {
+#ifndef _WIN32
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+      static_cast<void>(open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY));
+    }
+  }
+  static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
+  static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
+#endif
+}
+
+bool PaleidziamasSavoAplanke() {
+#ifdef _WIN32
+  return true;
+#else
+  return false;
+#endif
+}
+
+fs::path ProgramosAplankas() {
+#ifdef _WIN32
+  // No Windows path is longer than 32767 characters.
+  std::wstring vardas(32768, L'\0');
+  const DWORD ilgis = GetModuleFileNameW(nullptr, vardas.data(),
+                                         static_cast<DWORD>(vardas.size()));
+  if (ilgis == 0 || ilgis == vardas.size()) return {};
+  vardas.resize(ilgis);
+  return fs::path(vardas).parent_path();
+#elif defined(__linux__)
+  std::error_code ec;
+  const fs::path programa = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::path() : programa.parent_path();
+#else
+  return {};
+#endif
+}
+
+std::vector<std::string> Argumentai(int argc, char** argv) {
+  std::vector<std::string> argumentai;
+#ifdef _WIN32
+  // argv holds the arguments in the ANSI code page, which may lack letters.
+  static_cast<void>(argc);
+  static_cast<void>(argv);
+  int kiek = 0;
+  wchar_t** platus = CommandLineToArgvW(GetCommandLineW(), &kiek);
+  for (int k = 1; platus != nullptr && k < kiek; ++k) {
+    argumentai.push_back(Utf8(fs::path(platus[k])));
+  }
+  LocalFree(platus);
+#else
+  for (int k = 1; k < argc; ++k) argumentai.emplace_back(argv[k]);
+#endif
+  return argumentai;
+}

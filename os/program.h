@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The running program itself: where it is, what it was given, and how it
+// starts.
+
+// Makes sure that standard input, output and error are open (on the null
+// device where they were closed), so that no file the program opens takes
+// their place; on POSIX ignores SIGPIPE and SIGXFSZ, so that a write to a
+// closed pipe or past a file size limit fails with its error instead of
+// ending the program.
+void ParuostiProcesa();
+
+// True on Windows, where a double-click starts a program in its own folder.
+bool PaleidziamasSavoAplanke();
+
+// The folder that holds the program's file, as an absolute path: on Windows
+// from GetModuleFileNameW, on Linux from /proc/self/exe; empty where the
+// system does not tell.
+std::filesystem::path ProgramosAplankas();
+
+// The arguments after the program's name (argc and argv as main has them),
+// as UTF-8: on Windows taken from the command line in UTF-16, so that every
+// letter of a file dropped on the program is kept.
+std::vector<std::string> Argumentai(int argc, char** argv);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "os/error.h"
+#include "os/file_reason.h"
+
+// What the person most likely did wrong, and what to do, as words to add
+// to a message.
+
+// Where the data file Duom may be when it is not found, each hint on a line
+// of its own: a run from inside a zip archive (ZipAplanke), the files nearly
+// of its name, its name in the program's own folder programos.
+std::string KurIeskoti(std::string Duom,
+                       const std::filesystem::path& programos);
+
+// " (kodas N: the system's text)" for the error k, or nothing when the call
+// set no code.
+std::string KodasIrTekstas(const SistemosKlaida& k);
+
+// The reason p that a file could not be read or written (rasymas), in words,
+// with what to do where there is something to do; k is the failed call's
+// error, Duom and Rez the data and results files' names.
+std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k,
+                     std::string Duom, std::string Rez);
