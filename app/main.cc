@@ -23,6 +23,7 @@
 #include "report/averages.h"
 #include "report/table.h"
 #include "text/ascii.h"
+#include "words/line_shape.h"
 #include "words/messages.h"
 #include "words/notes.h"
 
@@ -49,19 +50,25 @@ struct Eiga {
   if (!karta) {
     karta = true;
     if (!eiga.pavyko) {
-      if (eiga.laikomas) Isvalyti(eiga.failas);
+      if (eiga.laikomas) {
+        Isvalyti(eiga.failas);
+        SistemosKlaida ignoruojama;
+        Paleisti(eiga.failas, ignoruojama);
+      }
       const bool istrinta = eiga.failas.buvo_ataskaita;
       char eilute[512];
       char ascii[512];
-      std::snprintf(eilute, sizeof eilute, "%s%s%s", kTrukstaAtminties,
-                    istrinta ? " " : "", istrinta ? eiga.istrinta : "");
-      std::snprintf(ascii, sizeof ascii, "%s%s%s", kTrukstaAtmintiesAscii,
-                    istrinta ? " " : "", istrinta ? eiga.istrinta_ascii : "");
+      static_cast<void>(std::snprintf(eilute, sizeof eilute, "%s%s%s",
+                                      kTrukstaAtminties, istrinta ? " " : "",
+                                      istrinta ? eiga.istrinta : ""));
+      static_cast<void>(std::snprintf(
+          ascii, sizeof ascii, "%s%s%s", kTrukstaAtmintiesAscii,
+          istrinta ? " " : "", istrinta ? eiga.istrinta_ascii : ""));
       PranestiTiesiai(eilute, ascii);
     }
     Pauze();
   }
-  std::fflush(nullptr);
+  static_cast<void>(std::fflush(nullptr));
   std::_Exit(eiga.pavyko ? 0 : 1);
 }
 
@@ -79,18 +86,22 @@ void Ataskaita(std::ostream& fr, std::int32_t Mas[][Cm], std::int32_t n,
 // Reads the data and builds the report, then takes the results file and
 // writes the report whole (or, when the data cannot be read, empties the
 // file). Returns the message of a failure, or nothing when the run has
-// succeeded; ispejimas gets the warning on the data, if any.
-std::string Vykdyti(std::string& ispejimas) {
+// succeeded; ispejimas gets the warning on the data or the note on its
+// lines, pavyzdys the note that it is the sample, if any.
+std::string Vykdyti(std::string& ispejimas, std::string& pavyzdys) {
   std::int32_t Mas[Cn][Cm];
   std::int32_t n = 0;
   std::int32_t m = 0;
   std::optional<Vieta> perteklius;
+  EiluciuForma forma;
   SkaitymoKlaida skaitymo_klaida;
   std::string klaida;
   std::ostringstream fr;
-  if (Skaityti(Duom, Mas, n, m, perteklius, skaitymo_klaida)) {
+  if (Skaityti(Duom, Mas, n, m, perteklius, forma, skaitymo_klaida)) {
+    pavyzdys = PavyzdzioPastaba(Duom, Mas, n, m);
     Ataskaita(fr, Mas, n, m);
-    if (perteklius) ispejimas = PertekliausIspejimas(Duom, *perteklius, n, m);
+    ispejimas = perteklius ? PertekliausIspejimas(Duom, *perteklius, forma)
+                           : EiluciuPastaba(forma);
   } else {
     klaida = SkaitymoPranesimas(Duom, skaitymo_klaida, ProgramosAplankas());
   }
@@ -147,7 +158,8 @@ int main(int argc, char** argv) {
   const std::string sekme = SekmesPranesimas(Rez);
 
   std::string ispejimas;
-  const std::string klaida = Vykdyti(ispejimas);
+  std::string pavyzdys;
+  const std::string klaida = Vykdyti(ispejimas, pavyzdys);
   if (!klaida.empty()) {
     Pranesti(KlaidosEilute(klaida));
     Pauze();
@@ -157,6 +169,7 @@ int main(int argc, char** argv) {
   eiga.pavyko = true;
   std::cout << '\n' << sekme << '\n';
   if (!ispejimas.empty()) Pranesti(ispejimas);
+  if (!pavyzdys.empty()) Pranesti(pavyzdys);
   for (const std::string& pastaba :
        Pastabos(Duom, Rez, Argumentai(argc, argv))) {
     Pranesti(pastaba);

@@ -60,7 +60,6 @@ bool Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
     Uzdaryti(failas.fr, ignoruojama);
     return false;
   }
-  SaugotiNuoNutraukimo(failas.fr);
   return true;
 }
 
@@ -75,6 +74,5 @@ bool Isvalyti(const RezultatuFailas& failas) {
 }
 
 bool Paleisti(RezultatuFailas& failas, SistemosKlaida& klaida) {
-  Nebesaugoti();
   return Uzdaryti(failas.fr, klaida);
 }

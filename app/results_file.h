@@ -19,10 +19,9 @@ struct RezultatuFailas {
 // where standard output or error goes, locks it for this run (waiting about a
 // second while another holds the lock; where the system gives no locks, going
 // on without one) and empties it, noting in failas.buvo_ataskaita whether it
-// held anything then. Until it is let go, a signal that ends the program
-// empties it first (see SaugotiNuoNutraukimo). Returns false, with the file
-// let go and unchanged, why in priezastis and the failed call's error in
-// klaida, when it cannot be taken.
+// held anything then. Returns false, with the file let go and unchanged, why
+// in priezastis and the failed call's error in klaida, when it cannot be
+// taken.
 bool Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
             FailoPriezastis& priezastis, SistemosKlaida& klaida);
 

@@ -4,14 +4,15 @@
 #include <fstream>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 #include "matrix/scanner.h"
 
 namespace {
 
-// The most white space looked through after the last value, so that an
-// endless stream of it ends too.
-constexpr std::size_t kTarpuRiba = std::size_t{1} << 20;
+// The most bytes looked through after the last value, so that an endless
+// stream ends too.
+constexpr std::size_t kLikucioRiba = std::size_t{1} << 20;
 
 enum class Ivestis { Gerai, Pabaiga, NeSveikasis, Netelpa };
 
@@ -43,14 +44,60 @@ Ivestis SkaitytiSveikaji(Skeneris& sk, std::int32_t& x) {
   return Ivestis::Gerai;
 }
 
-// The reader's state: the scanner, where the value read last starts, and
-// which value started the current run (a value that follows the previous one
-// without white space continues that run).
+// The reader's state: the scanner, where the value read last starts, which
+// value started the current run (a value that follows the previous one
+// without white space continues that run), and the lines' shape so far: the
+// values counted, the line of the last one and how many that line holds.
 struct Skaitymas {
   Skeneris sk;
   Vieta vieta{};
   Kuri serijos_pradzia{};
+  EiluciuForma forma{};
+  std::int64_t skaiciu = 0;
+  std::int64_t eilute = 0;
+  std::int64_t eiluteje = 0;
 };
+
+// Adds the line counted last to the shape, from the counts' line on.
+void Uzbaigti(Skaitymas& s) {
+  EiluciuForma& f = s.forma;
+  const std::int64_t k = std::exchange(s.eiluteje, 0);
+  if (k == 0 || s.skaiciu < 2) return;
+  if (f.kiekiu_eiluteje == 0) {
+    f.kiekiu_eiluteje = k;
+  } else {
+    f.po = f.eiluciu++ == 0 || f.po == k ? k : -1;
+    if (k != f.m && f.ne_m_eilute == 0) f.ne_m_eilute = s.eilute;
+    if (f.ne_m_eilute == s.eilute) f.ne_m = k;
+  }
+}
+
+// Counts a value on line eil.
+void Skaiciuoti(Skaitymas& s, std::int64_t eil) {
+  if (eil != s.eilute) Uzbaigti(s);
+  s.eilute = eil;
+  ++s.eiluteje;
+  ++s.skaiciu;
+}
+
+// Looks through the rest of the text, at most kLikucioRiba bytes, counting
+// its runs as values; returns where the first byte but white space is. A read
+// error there does not spoil what was read.
+std::optional<Vieta> Likutis(Skaitymas& s) {
+  std::optional<Vieta> pirmas;
+  for (std::size_t k = 0; k < kLikucioRiba && Ziureti(s.sk) != kPabaiga; ++k) {
+    const Vieta v = s.sk.v;
+    const bool naujas = s.sk.serijos_ilgis == 0;
+    const int c = Imti(s.sk);
+    if (Tarpas(c)) continue;
+    // A Ctrl-Z alone at the very end is how old editors end a file.
+    if (c == 0x1a && naujas && Ziureti(s.sk) == kPabaiga) break;
+    if (!pirmas) pirmas = v;
+    if (naujas) Skaiciuoti(s, v.eil);
+  }
+  Uzbaigti(s);
+  return pirmas;
+}
 
 bool SkaitymoKlaidaIvyko(const Skeneris& sk, SkaitymoKlaida& klaida) {
   if (!sk.skaitymo_klaida) return false;
@@ -71,7 +118,10 @@ bool Reiksme(Skaitymas& s, const Kuri& kuri, std::int32_t& x,
   if (!prilipes) s.serijos_pradzia = kuri;
   const Ivestis ivestis = SkaitytiSveikaji(sk, x);
   if (SkaitymoKlaidaIvyko(sk, klaida)) return false;
-  if (ivestis == Ivestis::Gerai) return true;
+  if (ivestis == Ivestis::Gerai) {
+    Skaiciuoti(s, s.vieta.eil);
+    return true;
+  }
 
   if (ivestis == Ivestis::NeSveikasis ||
       (prilipes && ivestis == Ivestis::Netelpa)) {
@@ -104,6 +154,7 @@ bool Kiekis(Skaitymas& s, Kuri::Reiksme reiksme, std::int32_t riba,
   klaida.kuri = {reiksme, 0, 0};
   klaida.vieta = s.vieta;
   klaida.skaicius = x;
+  Likutis(s);
   return false;
 }
 
@@ -111,10 +162,11 @@ bool Kiekis(Skaitymas& s, Kuri::Reiksme reiksme, std::int32_t riba,
 
 bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
                     std::int32_t& m, std::optional<Vieta>& perteklius,
-                    SkaitymoKlaida& klaida) {
+                    EiluciuForma& forma, SkaitymoKlaida& klaida) {
   n = 0;
   m = 0;
   perteklius.reset();
+  forma = EiluciuForma{};
   klaida = SkaitymoKlaida{};
   Skaitymas s{Skeneris{fd}};
   if (Utf16Zyme(s.sk)) {
@@ -131,11 +183,17 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
   std::int32_t stulp = 0;
   if (!Kiekis(s, Kuri::kEiluciuSkaicius, Cn, eil, klaida) ||
       !Kiekis(s, Kuri::kStulpeliuSkaicius, Cm, stulp, klaida)) {
+    Uzbaigti(s);
+    klaida.forma = s.forma;
     return false;
   }
+  s.forma.n = eil;
+  s.forma.m = stulp;
   for (std::int32_t i = 0; i < eil; ++i) {
     for (std::int32_t j = 0; j < stulp; ++j) {
       if (!Reiksme(s, {Kuri::kElementas, i + 1, j + 1}, Mas[i][j], klaida)) {
+        Uzbaigti(s);
+        klaida.forma = s.forma;
         return false;
       }
     }
@@ -148,27 +206,23 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
     std::int32_t kitas = 0;
     if (!Reiksme(s, s.serijos_pradzia, kitas, klaida)) return false;
     perteklius = s.vieta;
+    Likutis(s);
   } else {
-    // Beyond that, what follows is only looked for, through at most
-    // kTarpuRiba bytes of white space; a read error there does not spoil
-    // what was read.
-    std::size_t tarpai = 0;
-    while (Tarpas(Ziureti(s.sk)) && tarpai++ < kTarpuRiba) Imti(s.sk);
-    if (Ziureti(s.sk) != kPabaiga && !Tarpas(Ziureti(s.sk))) {
-      perteklius = s.sk.v;
-    }
+    perteklius = Likutis(s);
   }
   n = eil;
   m = stulp;
+  forma = s.forma;
   return true;
 }
 
 bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
               std::int32_t& m, std::optional<Vieta>& perteklius,
-              SkaitymoKlaida& klaida) {
+              EiluciuForma& forma, SkaitymoKlaida& klaida) {
   n = 0;
   m = 0;
   perteklius.reset();
+  forma = EiluciuForma{};
   klaida = SkaitymoKlaida{};
   // Opening a named pipe would wait for its writer: only a regular file is
   // opened. A folder is named by the reason the open's failure gives.
@@ -189,5 +243,5 @@ bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
     klaida.sistemos_klaida = SistemosKlaidaDabar();
     return false;
   }
-  return SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida);
+  return SkaitytiSrauta(fd, Mas, n, m, perteklius, forma, klaida);
 }

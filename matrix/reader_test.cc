@@ -19,6 +19,7 @@ struct Skaitymas {
   std::int32_t n;
   std::int32_t m;
   std::optional<Vieta> perteklius;
+  EiluciuForma forma;
   SkaitymoKlaida klaida;
 };
 
@@ -26,8 +27,8 @@ struct Skaitymas {
 Skaitymas Skaityk(const std::string& tekstas, std::int32_t Mas[][Cm]) {
   UzpildytiSargu(Mas);
   std::istringstream fd(tekstas);
-  Skaitymas s{false, -1, -1, std::nullopt, {}};
-  s.gerai = SkaitytiSrauta(fd, Mas, s.n, s.m, s.perteklius, s.klaida);
+  Skaitymas s{false, -1, -1, std::nullopt, {}, {}};
+  s.gerai = SkaitytiSrauta(fd, Mas, s.n, s.m, s.perteklius, s.forma, s.klaida);
   return s;
 }
 
@@ -64,10 +65,12 @@ TEST(Reader, SaysWhereMoreThanWhiteSpaceFollowsTheLastValue) {
     std::int64_t eil;  // 0: nothing follows
     std::int64_t stulp;
   };
+  // A Ctrl-Z alone at the very end, as old editors end a file, is no text.
   const Atvejis atvejai[] = {
-      {"1 2 3 4", 0, 0},   {"1 2 3 4 \n\t\r\n", 0, 0},
-      {"1 2 3 4 5", 1, 9}, {"1 2\n3 4\n\n  x y", 4, 3},
-      {"1 2 3 4-5", 1, 8}, {"0 7 not looked at", 1, 5},
+      {"1 2 3 4", 0, 0},         {"1 2 3 4 \n\t\r\n", 0, 0},
+      {"1 2 3 4 5", 1, 9},       {"1 2\n3 4\n\n  x y", 4, 3},
+      {"1 2 3 4-5", 1, 8},       {"0 7 not looked at", 1, 5},
+      {"1 2 3 4\r\n\x1a", 0, 0}, {"1 2 3 4 \x1a 5", 1, 9},
   };
   for (const Atvejis& a : atvejai) {
     std::int32_t Mas[Cn][Cm];
@@ -78,6 +81,40 @@ TEST(Reader, SaysWhereMoreThanWhiteSpaceFollowsTheLastValue) {
       EXPECT_EQ(a.eil, s.perteklius->eil) << a.tekstas;
       EXPECT_EQ(a.stulp, s.perteklius->stulp) << a.tekstas;
     }
+  }
+}
+
+TEST(Reader, SaysHowTheValuesLieOnTheLines) {
+  struct Atvejis {
+    const char* tekstas;
+    EiluciuForma forma;  // on success, or in klaida
+  };
+  const Atvejis atvejai[] = {
+      {"2 3\n1 -2 3\n4 5 -6\n", {2, 3, 2, 2, 3, 0, 0}},
+      {"2 3 1 -2 3 4 5 -6", {2, 3, 8, 0, 0, 0, 0}},
+      // Blank lines are no lines; CR LF, tabs; the counts on lines apart.
+      {"\n\n2\t3\r\n\r\n1 2\r\n3\t4\r\n5 6\r\n", {2, 3, 2, 3, 2, 5, 2}},
+      {"2\n3\n1 2 3\n4 5 -6", {2, 3, 1, 2, 3, 0, 0}},
+      {"3 4\n1 -2 3 4\n-1 -5 0\n-7 10 20 30 6\n", {3, 4, 2, 3, -1, 3, 3}},
+      // After the last value, each run of other than white space is a value.
+      {"1 2 3\n4 5-6 x;y\n7 8 9", {1, 2, 3, 2, 3, 2, 3}},
+      // A count out of range: the rest looked through, the counts unread.
+      {"1 -2 3 4\n-1 -5 0 -7\n", {-1, -1, 4, 1, 4, 2, 4}},
+      // A missing element: the lines up to the end.
+      {"4 3\n1 2 3 4\n5 6 7 8", {4, 3, 2, 2, 4, 2, 4}},
+  };
+  for (const Atvejis& a : atvejai) {
+    std::int32_t Mas[Cn][Cm];
+    const Skaitymas s = Skaityk(a.tekstas, Mas);
+    const EiluciuForma& f = s.gerai ? s.forma : s.klaida.forma;
+    const EiluciuForma& l = a.forma;
+    EXPECT_EQ(l.n, f.n) << a.tekstas;
+    EXPECT_EQ(l.m, f.m) << a.tekstas;
+    EXPECT_EQ(l.kiekiu_eiluteje, f.kiekiu_eiluteje) << a.tekstas;
+    EXPECT_EQ(l.eiluciu, f.eiluciu) << a.tekstas;
+    EXPECT_EQ(l.po, f.po) << a.tekstas;
+    EXPECT_EQ(l.ne_m_eilute, f.ne_m_eilute) << a.tekstas;
+    EXPECT_EQ(l.ne_m, f.ne_m) << a.tekstas;
   }
 }
 
@@ -161,8 +198,9 @@ TEST(Reader, ReportsAReadErrorInsteadOfAShortFile) {
       std::int32_t n = -1;
       std::int32_t m = -1;
       std::optional<Vieta> perteklius;
+      EiluciuForma forma;
       SkaitymoKlaida klaida;
-      EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida))
+      EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, perteklius, forma, klaida))
           << blokas << pries;
       EXPECT_EQ(SkaitymoKlaida::kNeperskaitomas, klaida.rusis)
           << blokas << pries;
@@ -180,8 +218,10 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
   std::int32_t n = -1;
   std::int32_t m = -1;
   std::optional<Vieta> perteklius;
+  EiluciuForma forma;
   SkaitymoKlaida klaida;
-  ASSERT_TRUE(Skaityti(kelias, Mas, n, m, perteklius, klaida)) << klaida.rusis;
+  ASSERT_TRUE(Skaityti(kelias, Mas, n, m, perteklius, forma, klaida))
+      << klaida.rusis;
   EXPECT_EQ(1, n);
   EXPECT_EQ(2, m);
   EXPECT_EQ(-7, Mas[0][0]);
@@ -197,7 +237,8 @@ TEST(Reader, ReadsANamedFileAndReportsOneThatCannotBeOpened) {
                  {::testing::TempDir(), SkaitymoKlaida::kNeatidaromas},
                  {"/dev/null", SkaitymoKlaida::kNeFailas}};
   for (const auto& a : atvejai) {
-    EXPECT_FALSE(Skaityti(a.vardas, Mas, n, m, perteklius, klaida)) << a.vardas;
+    EXPECT_FALSE(Skaityti(a.vardas, Mas, n, m, perteklius, forma, klaida))
+        << a.vardas;
     EXPECT_EQ(a.rusis, klaida.rusis) << a.vardas;
     EXPECT_EQ(a.vardas == kelias ? ENOENT : 0,
               klaida.sistemos_klaida.klaidos_nr)

@@ -1,10 +1,13 @@
 #include <windows.h>
 
 #include <iostream>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "os/console.h"
 #include "text/ascii.h"
+#include "text/utf16.h"
 #include "text/utf8.h"
 #include "text/wrap.h"
 
@@ -18,12 +21,7 @@ void Pranesti(const std::string& eilute) {
   }
   // A console shows every letter, whatever its code page, when it is given
   // UTF-16.
-  const std::string tekstas = Rodyti(eilute, Raidemis, true) + "\n";
-  const int ilgis = MultiByteToWideChar(
-      CP_UTF8, 0, tekstas.data(), static_cast<int>(tekstas.size()), nullptr, 0);
-  std::wstring platus(static_cast<std::size_t>(ilgis), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, tekstas.data(),
-                      static_cast<int>(tekstas.size()), platus.data(), ilgis);
+  const std::wstring platus = Utf16(Rodyti(eilute, Raidemis, true) + "\n");
   std::cerr.flush();
   DWORD parasyta = 0;
   WriteConsoleW(klaidos, platus.data(), static_cast<DWORD>(platus.size()),
@@ -33,15 +31,20 @@ void Pranesti(const std::string& eilute) {
 void PranestiTiesiai(const char* eilute, const char* ascii) {
   const HANDLE klaidos = GetStdHandle(STD_ERROR_HANDLE);
   DWORD rezimas = 0;
+  const std::string_view tekstas(eilute);
+  // Room for the line in UTF-16, which has no more units than it has bytes,
+  // and its line end; a longer line goes in its ASCII form.
   wchar_t platus[512];
-  const int ilgis = MultiByteToWideChar(CP_UTF8, 0, eilute, -1, platus, 512);
-  if (ilgis <= 1 || klaidos == nullptr || klaidos == INVALID_HANDLE_VALUE ||
+  if (tekstas.empty() || tekstas.size() >= std::size(platus) ||
+      klaidos == nullptr || klaidos == INVALID_HANDLE_VALUE ||
       !GetConsoleMode(klaidos, &rezimas)) {
     std::cerr << ascii << '\n';
     return;
   }
-  platus[ilgis - 1] = L'\n';
+  const std::size_t ilgis = Utf16(tekstas, platus);
+  platus[ilgis] = L'\n';
   std::cerr.flush();
   DWORD parasyta = 0;
-  WriteConsoleW(klaidos, platus, static_cast<DWORD>(ilgis), &parasyta, nullptr);
+  WriteConsoleW(klaidos, platus, static_cast<DWORD>(ilgis + 1), &parasyta,
+                nullptr);
 }

@@ -47,24 +47,15 @@ Uzraktas Uzrakinti(Rankena fr);
 // with the error in klaida, when that fails.
 bool Tustinti(Rankena fr, SistemosKlaida& klaida);
 
-// Writes tekstas whole to the held file, each '\n' as the platform's line
-// end (CR LF on Windows), without taking memory. Returns false, with the
-// error in klaida, when a write fails or writes nothing.
+// Writes tekstas whole to the held file in one call where the system takes
+// it so, each '\n' as the platform's line end (CR LF on Windows). Returns
+// false, with the error in klaida, when a write fails or writes nothing.
 bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida);
 
 // Closes the held file; fr then holds none. Returns false, with the error in
 // klaida, when the system reports a failure at closing (a write that a
 // network file system makes only then).
 bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida);
-
-// Until Nebesaugoti, whatever would end the program at once (a signal whose
-// default action ends it; on Windows Ctrl-C, Ctrl-Break or the console
-// window closed) first empties the held regular file fr, then ends the
-// program as it would have. Only async-signal-safe calls run then.
-void SaugotiNuoNutraukimo(Rankena fr);
-
-// Ends what SaugotiNuoNutraukimo began.
-void Nebesaugoti();
 
 // True when the held file is also where the program's standard output or
 // error goes.

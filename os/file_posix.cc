@@ -1,10 +1,8 @@
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "os/ending_signals.h"
 #include "os/file.h"
 
 namespace {
@@ -89,33 +87,6 @@ bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida) {
   const bool gerai = fr.reiksme < 0 || close(Fd(fr)) == 0 || errno == EINTR;
   fr.reiksme = -1;
   return Pavyko(gerai, klaida);
-}
-
-namespace {
-
-// The file that the handler empties.
-volatile sig_atomic_t saugomas = -1;
-
-extern "C" void IsvalytiIrBaigti(int signalas) {
-  if (saugomas >= 0) static_cast<void>(ftruncate(saugomas, 0));
-  static_cast<void>(signal(signalas, SIG_DFL));
-  // Blocked while this handler runs: delivered, by default, when it returns.
-  static_cast<void>(raise(signalas));
-}
-
-}  // namespace
-
-void SaugotiNuoNutraukimo(Rankena fr) {
-  saugomas = Fd(fr);
-  sigset_t jokiu;
-  sigemptyset(&jokiu);
-  KiekvienamBaigianciam(
-      [&jokiu](int s) { Perimti(s, IsvalytiIrBaigti, jokiu); });
-}
-
-void Nebesaugoti() {
-  KiekvienamBaigianciam(Grazinti);
-  saugomas = -1;
 }
 
 bool StandartineIsvestis(Rankena fr) {

@@ -2,7 +2,10 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+
+#include "text/utf16.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -88,13 +91,7 @@ std::string SistemosTekstas(const SistemosKlaida& klaida) {
             FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, klaida.windows_kodas, 0, reinterpret_cast<wchar_t*>(&zodziai),
         0, nullptr);
-    if (ilgis > 0) {
-      const int baitai = WideCharToMultiByte(CP_UTF8, 0, zodziai, ilgis,
-                                             nullptr, 0, nullptr, nullptr);
-      tekstas.resize(static_cast<std::size_t>(baitai));
-      WideCharToMultiByte(CP_UTF8, 0, zodziai, ilgis, tekstas.data(), baitai,
-                          nullptr, nullptr);
-    }
+    if (ilgis > 0) tekstas = Utf8(std::wstring_view(zodziai, ilgis));
     LocalFree(zodziai);
   }
 #endif

@@ -23,12 +23,6 @@ bool Pavyko(bool gerai, SistemosKlaida& klaida) {
   return gerai;
 }
 
-// Empties the file h, for the next write to go to its start.
-bool Nukirsti(HANDLE h) {
-  LARGE_INTEGER pradzia{};
-  return SetFilePointerEx(h, pradzia, nullptr, FILE_BEGIN) && SetEndOfFile(h);
-}
-
 }  // namespace
 
 bool AtidarytiRasymui(std::string vardas, Rankena& fr, SistemosKlaida& klaida) {
@@ -77,27 +71,29 @@ Uzraktas Uzrakinti(Rankena fr) {
 }
 
 bool Tustinti(Rankena fr, SistemosKlaida& klaida) {
-  return Pavyko(Nukirsti(H(fr)), klaida);
+  LARGE_INTEGER pradzia{};
+  return Pavyko(SetFilePointerEx(H(fr), pradzia, nullptr, FILE_BEGIN) &&
+                    SetEndOfFile(H(fr)),
+                klaida);
 }
 
 bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
-  // A chunk at a time with CR LF line ends, each written whole.
-  char eilutes[8192];
-  for (std::size_t k = 0; k < tekstas.size();) {
-    DWORD ilgis = 0;
-    for (; k < tekstas.size() && ilgis + 2 <= sizeof eilutes; ++k) {
-      if (tekstas[k] == '\n') eilutes[ilgis++] = '\r';
-      eilutes[ilgis++] = tekstas[k];
-    }
-    for (DWORD parasyta = 0, is_viso = 0; is_viso < ilgis;
-         is_viso += parasyta) {
-      SetLastError(0);
-      const bool gerai = WriteFile(H(fr), eilutes + is_viso, ilgis - is_viso,
-                                   &parasyta, nullptr);
-      // A write that takes nothing without an error: the disk is full.
-      if (gerai && parasyta == 0) SetLastError(ERROR_DISK_FULL);
-      if (!Pavyko(gerai && parasyta > 0, klaida)) return false;
-    }
+  std::string eilutes;
+  eilutes.reserve(tekstas.size() + tekstas.size() / 8);
+  for (const char c : tekstas) {
+    if (c == '\n') eilutes += '\r';
+    eilutes += c;
+  }
+  for (std::size_t k = 0; k < eilutes.size();) {
+    DWORD parasyta = 0;
+    SetLastError(0);
+    const bool gerai =
+        WriteFile(H(fr), eilutes.data() + k,
+                  static_cast<DWORD>(eilutes.size() - k), &parasyta, nullptr);
+    // A write that takes nothing without an error: the disk is full.
+    if (gerai && parasyta == 0) SetLastError(ERROR_DISK_FULL);
+    if (!Pavyko(gerai && parasyta > 0, klaida)) return false;
+    k += parasyta;
   }
   return true;
 }
@@ -106,30 +102,6 @@ bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida) {
   const bool gerai = fr.reiksme == -1 || CloseHandle(H(fr));
   fr.reiksme = -1;
   return Pavyko(gerai, klaida);
-}
-
-namespace {
-
-// The file that the handler empties; the handler runs in a thread of its
-// own.
-HANDLE volatile saugomas = INVALID_HANDLE_VALUE;
-
-BOOL WINAPI IsvalytiIrBaigti(DWORD) {
-  const HANDLE h = saugomas;
-  if (h != INVALID_HANDLE_VALUE) Nukirsti(h);
-  return FALSE;  // the next handler, the system's, ends the program
-}
-
-}  // namespace
-
-void SaugotiNuoNutraukimo(Rankena fr) {
-  saugomas = H(fr);
-  SetConsoleCtrlHandler(IsvalytiIrBaigti, TRUE);
-}
-
-void Nebesaugoti() {
-  SetConsoleCtrlHandler(IsvalytiIrBaigti, FALSE);
-  saugomas = INVALID_HANDLE_VALUE;
 }
 
 bool StandartineIsvestis(Rankena fr) {

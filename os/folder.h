@@ -4,7 +4,8 @@
 #include <vector>
 
 // A file in a folder: its name (UTF-8), whether it is a regular file (its
-// links followed), and whether its owner may run it (POSIX).
+// links followed; on Windows, anything but a folder), and whether its owner
+// may run it (POSIX; false on Windows).
 struct FailasAplanke {
   std::string vardas;
   bool paprastas;

@@ -2,14 +2,20 @@
 
 // Flushes standard output and waits for a key, so that the console window
 // stays open. The prompt "Press any key to continue . . . " goes to standard
-// output, or to standard error where only that is the console.
+// output, or to standard error where only that is the console; a line end
+// follows it when the wait is over.
 // Windows: runs the command interpreter's "pause" where standard output is
 // the console or standard input is not; otherwise, or where that fails,
 // waits on the console of standard input itself.
-// POSIX: only where standard input is a terminal: waits for the foreground,
-// reads one key unechoed and restores the terminal. During the wait it takes
-// over the ending signals (os/ending_signals.h) and the stop signals, so
-// that the terminal is restored however the wait ends, and puts their
-// actions back after it. Where the terminal cannot be had or switched, it
-// returns after the prompt.
+// POSIX: only where standard input is a terminal. Switches it to take one
+// key unechoed (Ctrl-C included), shows the prompt, reads the key and puts
+// the terminal's settings back. Started in the background, the program is
+// stopped by SIGTTOU until it is in the foreground, and takes the settings
+// it finds there. While it waits, a signal that ends the program
+// (os/ending_signals.h) puts the settings back first, where the program is
+// in the terminal's foreground; the signals' actions are given back after
+// the wait. Stopped while it waits, the program leaves the terminal as it
+// is, and does not switch it again when continued. Where the terminal cannot
+// be switched (as from an orphaned process group) or the prompt cannot be
+// written, it returns without reading a key.
 void Pauze();

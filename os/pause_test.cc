@@ -54,14 +54,46 @@ bool Echoes(int tty) {
   return tcgetattr(tty, &t) == 0 && (t.c_lflag & ECHO) && (t.c_lflag & ICANON);
 }
 
+// The bytes typed on the terminal that no one has read, whole lines or not
+// (in canonical mode FIONREAD counts only whole lines); -1 if unknown.
+int Unread(int tty) {
+  termios found{};
+  if (tcgetattr(tty, &found) != 0) return -1;
+  termios by_byte = found;
+  by_byte.c_lflag &= ~static_cast<tcflag_t>(ICANON);
+  int unread = -1;
+  if (tcsetattr(tty, TCSANOW, &by_byte) != 0 ||
+      ioctl(tty, FIONREAD, &unread) != 0) {
+    unread = -1;
+  }
+  static_cast<void>(tcsetattr(tty, TCSANOW, &found));
+  return unread;
+}
+
+// Whether a check of the running test has failed since it had `from`
+// results.
+bool FailedSince(int from) {
+  const ::testing::TestResult* result =
+      ::testing::UnitTest::GetInstance()->current_test_info()->result();
+  for (int k = from; k < result->total_part_count(); ++k) {
+    if (result->GetTestPartResult(k).failed()) return true;
+  }
+  return false;
+}
+
 // Runs `shell` in a forked process that stands for the user's shell: the
 // leader of a new session, ignoring SIGTTOU as shells do, so that it may set
 // the terminal whoever has it, and SIGHUP, which closing the terminal sends
 // it. Fails the test if `shell` fails (its messages show above) or does not
-// end within a minute.
+// end within a minute; the failures of earlier shells, which the fork
+// inherits, do not count.
 template <typename Shell>
 void AsShell(Shell shell) {
   static_cast<void>(std::fflush(stdout));
+  const int results_before = ::testing::UnitTest::GetInstance()
+                                 ->current_test_info()
+                                 ->result()
+                                 ->total_part_count();
   const pid_t pid = fork();
   ASSERT_GE(pid, 0);
   if (pid == 0) {
@@ -70,7 +102,7 @@ void AsShell(Shell shell) {
     static_cast<void>(signal(SIGHUP, SIG_IGN));
     shell();
     static_cast<void>(std::fflush(stdout));
-    _exit(::testing::Test::HasFailure() ? 1 : 0);
+    _exit(FailedSince(results_before) ? 1 : 0);
   }
   int status = 0;
   pid_t got = 0;
@@ -256,78 +288,82 @@ Job StartWaiting(Setup setup) {
   return run;
 }
 
-// Presses one key, without Enter, and checks that the wait ends at once
-// with nothing echoed, exit status 0 and the terminal restored.
-void PressOneKey(Job& run) {
-  ASSERT_EQ(1, write(run.master, "x", 1));
+// Presses one key (by default "x"), without Enter, and checks that the wait
+// ends at once with nothing echoed, exit status 0 and the terminal restored,
+// nothing of the key left for the shell to read.
+void PressOneKey(Job& run, const std::string& key = "x") {
+  ASSERT_EQ(static_cast<ssize_t>(key.size()),
+            write(run.master, key.data(), key.size()));
   std::string rest;
   EXPECT_TRUE(ReadUntil(run.master, rest, "\r\n")) << rest;
   EXPECT_EQ(0, Finish(run));
   Drain(run.master, rest);
   EXPECT_EQ("\r\n", rest) << "the key was echoed or more was written";
   EXPECT_TRUE(Echoes(run.slave)) << "terminal left without echo";
+  EXPECT_EQ(0, Unread(run.slave)) << "part of the key left for the shell";
 }
 
 TEST(Pause, OnATerminalWaitsForOneUnechoedKeyAndRestoresTheTerminal) {
-  AsShell([] {
-    Job run = StartWaiting(kPlain);
-    EXPECT_TRUE(StillWaiting(run)) << "ended or stopped before a key";
-    PressOneKey(run);
-    Close(run);
-  });
-}
-
-TEST(Pause, RestoresTheTerminalWhenEndedBySignalWhileWaiting) {
-  for (const int signal_number : {SIGTERM, SIGHUP, SIGUSR1, SIGALRM, SIGPIPE,
-                                  SIGSEGV, SIGBUS, SIGFPE, SIGILL}) {
-    AsShell([signal_number] {
+  // Ctrl-C is a key, not an interrupt; an arrow is one key of three bytes.
+  for (const char* key : {"x", "\x03", "\x1b[A"}) {
+    AsShell([key] {
       Job run = StartWaiting(kPlain);
-      kill(run.program, signal_number);
-      EXPECT_EQ(128 + signal_number, Finish(run)) << "signal " << signal_number;
-      EXPECT_TRUE(Echoes(run.slave))
-          << "terminal left without echo or line editing, signal "
-          << signal_number;
+      EXPECT_TRUE(StillWaiting(run)) << "ended or stopped before a key";
+      PressOneKey(run, key);
       Close(run);
     });
   }
 }
 
-TEST(Pause, KeepsASignalIgnoredThatWasIgnoredAtStart) {
-  AsShell([] {
-    Job run = StartWaiting(kHangUpIgnored);
-    kill(run.program, SIGHUP);
-    EXPECT_TRUE(StillWaiting(run)) << "a hang-up ended or stopped it";
-    PressOneKey(run);
-    Close(run);
-  });
+// A signal sent while the program waits, and whether it ends the program.
+struct SignalRow {
+  int signal_number;
+  Setup setup;
+  bool ends;
+};
+
+TEST(Pause, RestoresTheTerminalOnASignalThatEndsTheWait) {
+  const SignalRow rows[] = {
+      {SIGTERM, kPlain, true},
+      {SIGHUP, kPlain, true},
+      {SIGUSR1, kPlain, true},
+      {SIGALRM, kPlain, true},
+      {SIGSEGV, kPlain, true},
+      {SIGBUS, kPlain, true},
+      {SIGFPE, kPlain, true},
+      {SIGILL, kPlain, true},
+      // Ignored by the program from its start, or ignored when it was
+      // started (nohup): the wait leaves them so.
+      {SIGPIPE, kPlain, false},
+      {SIGHUP, kHangUpIgnored, false},
+  };
+  for (const SignalRow& row : rows) {
+    AsShell([&row] {
+      Job run = StartWaiting(row.setup);
+      kill(run.program, row.signal_number);
+      if (row.ends) {
+        EXPECT_EQ(128 + row.signal_number, Finish(run))
+            << "signal " << row.signal_number;
+        EXPECT_TRUE(Echoes(run.slave))
+            << "terminal left without echo or line editing, signal "
+            << row.signal_number;
+      } else {
+        EXPECT_TRUE(StillWaiting(run))
+            << "ended or stopped by signal " << row.signal_number;
+        PressOneKey(run);
+      }
+      Close(run);
+    });
+  }
 }
 
-TEST(Pause, RestoresTheTerminalWhenThePromptCannotBeWritten) {
+TEST(Pause, EndsWithoutAKeyWhenThePromptCannotBeWritten) {
   AsShell([] {
     // Bad data, so that nothing is written to the closed standard output
     // before the prompt, which goes there as standard error is no terminal.
     Job run = Start("", kClosedStdout);
-    EXPECT_EQ(128 + SIGPIPE, Finish(run));
-    EXPECT_TRUE(Echoes(run.slave)) << "terminal left raw";
-    Close(run);
-  });
-}
-
-TEST(Pause, GivesTheTerminalBackWhileStoppedAndTakesItAgainAfter) {
-  AsShell([] {
-    Job run = StartWaiting(kPlain);
-    kill(run.program, SIGTSTP);
-    EXPECT_EQ(SIGTSTP, WaitForStop(run)) << "not stopped";
-    EXPECT_TRUE(Echoes(run.slave)) << "terminal left raw while stopped";
-    // The shell puts its own settings back, then continues the job.
-    termios shell{};
-    ASSERT_EQ(0, tcgetattr(run.slave, &shell));
-    shell.c_lflag |= ECHO | ICANON;
-    ASSERT_EQ(0, tcsetattr(run.slave, TCSANOW, &shell));
-    kill(run.program, SIGCONT);
-    EXPECT_TRUE(StillWaiting(run)) << "ended or stopped after SIGCONT";
-    EXPECT_FALSE(Echoes(run.slave)) << "the wait's settings not taken again";
-    PressOneKey(run);
+    EXPECT_EQ(1, Finish(run)) << "waited for a key or ended otherwise";
+    EXPECT_EQ(Mode(run.found), Mode(run.slave));
     Close(run);
   });
 }
@@ -358,10 +394,13 @@ TEST(Pause, EndsOnKillWhenStoppedInTheBackground) {
     AsShell([sent_back] {
       Job run;
       if (sent_back) {
-        // Stopped while it waits, then continued in the background.
+        // Stopped while it waits, then continued in the background; the
+        // shell puts its own settings back meanwhile, which the program
+        // must then leave alone.
         run = StartWaiting(kPlain);
         kill(run.program, SIGTSTP);
         EXPECT_EQ(SIGTSTP, WaitForStop(run));
+        ASSERT_EQ(0, tcsetattr(run.slave, TCSANOW, &run.found));
         Continue(run, false);
       } else {
         run = Start(kGoodData, kBackground);

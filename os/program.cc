@@ -1,8 +1,9 @@
 #include "os/program.h"
 
+#include <string_view>
 #include <system_error>
 
-#include "text/utf8.h"
+#include "text/utf16.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -55,6 +56,19 @@ fs::path ProgramosAplankas() {
 #endif
 }
 
+fs::path LaikinasAplankas() {
+#ifdef _WIN32
+  std::wstring kelias(32768, L'\0');
+  const DWORD talpa = static_cast<DWORD>(kelias.size());
+  if (GetTempPathW(talpa, kelias.data()) == 0) return {};
+  // In its long form where there is one; the call may write over its input.
+  static_cast<void>(GetLongPathNameW(kelias.c_str(), kelias.data(), talpa));
+  return fs::path(kelias.c_str());
+#else
+  return {};
+#endif
+}
+
 std::vector<std::string> Argumentai(int argc, char** argv) {
   std::vector<std::string> argumentai;
 #ifdef _WIN32
@@ -64,7 +78,7 @@ std::vector<std::string> Argumentai(int argc, char** argv) {
   int kiek = 0;
   wchar_t** platus = CommandLineToArgvW(GetCommandLineW(), &kiek);
   for (int k = 1; platus != nullptr && k < kiek; ++k) {
-    argumentai.push_back(Utf8(fs::path(platus[k])));
+    argumentai.push_back(Utf8(std::wstring_view(platus[k])));
   }
   LocalFree(platus);
 #else

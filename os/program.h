@@ -22,6 +22,11 @@ bool PaleidziamasSavoAplanke();
 // system does not tell.
 std::filesystem::path ProgramosAplankas();
 
+// The user's temporary folder, where Windows may delete files, as an
+// absolute path in its long form (no C:\Users\VARDEN~1): on Windows from
+// GetTempPathW; empty on other systems, where /tmp is a place people work in.
+std::filesystem::path LaikinasAplankas();
+
 // The arguments after the program's name (argc and argv as main has them),
 // as UTF-8: on Windows taken from the command line in UTF-16, so that every
 // letter of a file dropped on the program is kept.

@@ -6,25 +6,23 @@
 include(GNUInstallDirs)
 
 if(WIN32)
-  configure_file(data/Masyvas.txt package/Masyvas.txt @ONLY NEWLINE_STYLE CRLF)
+  configure_file(${PROJECT_SOURCE_DIR}/data/Masyvas.txt
+                 ${PROJECT_BINARY_DIR}/package/Masyvas.txt @ONLY NEWLINE_STYLE CRLF)
   install(TARGETS masyvas RUNTIME DESTINATION .)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/package/Masyvas.txt
-                package/SKAITYKITE.txt
+  install(FILES ${PROJECT_BINARY_DIR}/package/Masyvas.txt
+                ${PROJECT_SOURCE_DIR}/package/SKAITYKITE.txt
           DESTINATION .)
 else()
   install(TARGETS masyvas RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES data/Masyvas.txt package/SKAITYKITE.txt
+  install(FILES ${PROJECT_SOURCE_DIR}/data/Masyvas.txt
+                ${PROJECT_SOURCE_DIR}/package/SKAITYKITE.txt
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
 if(MINGW)
-  # The shipped program is the same bytes from every build: no build folder
-  # in what is compiled, no link time, and no debug sections (the static
-  # C++ library brings some).
-  foreach(target masyvas masyvas_app masyvas_report masyvas_matrix)
-    target_compile_options(${target} PRIVATE
-      -ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
-  endforeach()
+  # The shipped program is the same bytes from every build: no link time,
+  # and no debug sections (the static C++ library brings some). No folder in
+  # what is compiled: masyvas_flags maps them away for every target.
   target_link_options(masyvas PRIVATE -Wl,--no-insert-timestamp -s)
 endif()
 
@@ -43,7 +41,8 @@ if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 8)
 endif()
 # Read by CPack when it makes the package: the time that the normalising step
 # gives every entry of the archive.
-configure_file(package/cpack_project.cmake.in package/cpack_project.cmake @ONLY)
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/package/cpack_project.cmake)
-set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/package/normalize_package.cmake)
+configure_file(${PROJECT_SOURCE_DIR}/package/cpack_project.cmake.in
+               ${PROJECT_BINARY_DIR}/package/cpack_project.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/package/cpack_project.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/package/normalize_package.cmake)
 include(CPack)

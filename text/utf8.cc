@@ -2,26 +2,50 @@
 
 #include <system_error>
 
-std::size_t Utf8Simbolis(const std::string& tekstas, std::size_t k) {
-  const auto baitas = [&tekstas](std::size_t i) {
-    return static_cast<unsigned char>(tekstas[i]);
+char32_t Dekoduoti(std::string_view tekstas, std::size_t k,
+                   std::size_t& ilgis) {
+  const auto baitas = [tekstas](std::size_t j) {
+    return static_cast<unsigned char>(tekstas[j]);
   };
   const unsigned char c = baitas(k);
-  if (c >= 0x20 && c < 0x7f) return 1;
-  const std::size_t ilgis = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
-  if (c < 0xc2 || c > 0xf4 || k + ilgis > tekstas.size()) return 0;
-  unsigned long kodas = c & (0x7fu >> ilgis);  // the lead byte's value bits
-  for (std::size_t i = 1; i < ilgis; ++i) {
-    if ((baitas(k + i) & 0xc0) != 0x80) return 0;
-    kodas = (kodas << 6) | (baitas(k + i) & 0x3f);
+  ilgis = 1;
+  if (c < 0x80) return c;
+  if (c < 0xc2 || c > 0xf4) return kNetinkamas;
+  // How many bytes the lead byte starts, and the range of the next one:
+  // narrower after E0, ED, F0 and F4, which keeps out overlong forms,
+  // surrogates and values past U+10FFFF.
+  const std::size_t kiek = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
+  unsigned char nuo = c == 0xe0 ? 0xa0 : c == 0xf0 ? 0x90 : 0x80;
+  unsigned char iki = c == 0xed ? 0x9f : c == 0xf4 ? 0x8f : 0xbf;
+  char32_t kodas = c & (0x7fu >> kiek);  // the lead byte's value bits
+  for (std::size_t j = 1; j < kiek; ++j, nuo = 0x80, iki = 0xbf) {
+    if (k + j >= tekstas.size() || baitas(k + j) < nuo || baitas(k + j) > iki) {
+      return kNetinkamas;
+    }
+    kodas = (kodas << 6) | (baitas(k + j) & 0x3fu);
+    ilgis = j + 1;
   }
-  // Overlong forms, surrogates, values past U+10FFFF and C1 controls.
-  const unsigned long maziausias[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (kodas < maziausias[ilgis] || (kodas >= 0xd800 && kodas <= 0xdfff) ||
-      kodas > 0x10ffff || kodas < 0xa0) {
-    return 0;
+  return kodas;
+}
+
+void Koduoti(std::string& tekstas, char32_t kodas) {
+  const auto baitas = [](char32_t b) { return static_cast<char>(b); };
+  const int tesiniai = kodas < 0x80      ? 0
+                       : kodas < 0x800   ? 1
+                       : kodas < 0x10000 ? 2
+                                         : 3;
+  const char32_t pirmas[] = {0, 0xc0, 0xe0, 0xf0};
+  tekstas += baitas(pirmas[tesiniai] | (kodas >> (6 * tesiniai)));
+  for (int t = tesiniai - 1; t >= 0; --t) {
+    tekstas += baitas(0x80 | ((kodas >> (6 * t)) & 0x3f));
   }
-  return ilgis;
+}
+
+std::size_t Utf8Simbolis(std::string_view tekstas, std::size_t k) {
+  std::size_t ilgis = 0;
+  const char32_t c = Dekoduoti(tekstas, k, ilgis);
+  const bool valdymo = c < 0x20 || (c >= 0x7f && c < 0xa0);
+  return c == kNetinkamas || valdymo ? 0 : ilgis;
 }
 
 std::string BaitoKodas(unsigned char c) {
@@ -50,18 +74,6 @@ constexpr char16_t kBaltu[128] = {
     0x017e, 0x02d9,
 };
 
-// The character of Unicode value kodas (below U+10000) as UTF-8.
-std::string KaipUtf8(char16_t kodas) {
-  if (kodas < 0x80) return std::string(1, static_cast<char>(kodas));
-  if (kodas < 0x800) {
-    return {static_cast<char>(0xc0 | (kodas >> 6)),
-            static_cast<char>(0x80 | (kodas & 0x3f))};
-  }
-  return {static_cast<char>(0xe0 | (kodas >> 12)),
-          static_cast<char>(0x80 | ((kodas >> 6) & 0x3f)),
-          static_cast<char>(0x80 | (kodas & 0x3f))};
-}
-
 }  // namespace
 
 std::string Raidemis(const std::string& tekstas) {
@@ -77,7 +89,7 @@ std::string Raidemis(const std::string& tekstas) {
     if (ilgis > 0) {
       rodomas.append(tekstas, k, ilgis);
     } else if (citata && c >= 0x80 && kBaltu[c - 0x80] >= 0xa0) {
-      rodomas += KaipUtf8(kBaltu[c - 0x80]);
+      Koduoti(rodomas, kBaltu[c - 0x80]);
     } else {
       rodomas += BaitoKodas(c);
     }

@@ -3,13 +3,27 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 // UTF-8 text as the program shows it.
 
+// What Dekoduoti returns for an ill-formed sequence.
+constexpr char32_t kNetinkamas = 0x110000;
+
+// The character that starts at tekstas[k], with ilgis set to the bytes it
+// takes; for an ill-formed sequence (a stray continuation byte, a lead byte
+// the next byte does not fit, a sequence cut short, an overlong form, a
+// surrogate, a value past U+10FFFF) kNetinkamas, with ilgis the length of its
+// maximal subpart (at least 1). Requires: k < tekstas.size().
+char32_t Dekoduoti(std::string_view tekstas, std::size_t k, std::size_t& ilgis);
+
+// Appends the character kodas (at most U+10FFFF) to tekstas as UTF-8.
+void Koduoti(std::string& tekstas, char32_t kodas);
+
 // The length in bytes of the valid UTF-8 character at tekstas[k], or 0 for
-// an invalid byte or a control character (C0, DEL, C1).
+// an ill-formed sequence or a control character (C0, DEL, C1).
 // Requires: k < tekstas.size().
-std::size_t Utf8Simbolis(const std::string& tekstas, std::size_t k);
+std::size_t Utf8Simbolis(std::string_view tekstas, std::size_t k);
 
 // A byte as the four characters \xNN (lower-case hex).
 std::string BaitoKodas(unsigned char c);

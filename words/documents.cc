@@ -6,12 +6,13 @@
 
 namespace {
 
-// A kind of document: what it is, and how to save it as text, up to the new
-// name.
+// A kind of document: what it is, why it is not read, and how to save it as
+// text, up to the new name.
 struct Rusis {
   Dokumentas dokumentas;
   const char* kas;
   const char* kaip;
+  const char* kodel = ", ne tekstas";
 };
 
 // A zipped or an older Office document, told by its first bytes alone, may
@@ -29,9 +30,9 @@ constexpr Rusis kRusys[] = {
      "Atidarykite jį Word programa ir įrašykite kaip tekstą: „Failas“, "
      "„Įrašyti kaip“, failo tipas „Paprastasis tekstas“ (Plain Text), vardas "},
     {kRtf, "RTF dokumentas",
-     "Atidarykite jį WordPad ar Word programa ir įrašykite kaip tekstą: "
-     "„Failas“, „Įrašyti kaip“, failo tipas – paprastasis tekstas (Plain "
-     "Text), vardas "},
+     "Atidarykite jį Word ar LibreOffice Writer programa ir įrašykite kaip "
+     "tekstą: „Failas“, „Įrašyti kaip“, failo tipas – paprastasis tekstas "
+     "(Plain Text), vardas "},
     {kWriter, "LibreOffice Writer dokumentas",
      "Atidarykite jį LibreOffice Writer programa ir įrašykite kaip tekstą: "
      "„Failas“, „Įrašyti kaip“, failo tipas „Tekstas (.txt)“ (Text), vardas "},
@@ -42,6 +43,11 @@ constexpr Rusis kRusys[] = {
      kKaipBetKuri},
     {kOffice, "senesnės Word (.doc) ar Excel (.xls) versijos dokumentas",
      kKaipBetKuri},
+    {kCsv, "CSV failas",
+     "Atidarykite jį Excel programa ir įrašykite kaip tekstą: „Failas“, "
+     "„Įrašyti kaip“, failo tipas „Tekstas (atskirtas tabuliavimo ženklais)“ "
+     "(Text (Tab delimited)), vardas ",
+     ", kuriame skaičiai atskirti kabliataškiais ar kableliais"},
 };
 
 const Rusis* Rasti(Dokumentas d) {
@@ -56,8 +62,8 @@ const Rusis* Rasti(Dokumentas d) {
 std::string KaipIrasytiTekstu(Dokumentas d, const std::string& kamienas) {
   const Rusis* r = Rasti(d);
   if (r == nullptr) return "";
-  return std::string(": tai ") + r->kas + ", ne tekstas. " + r->kaip +
-         kamienas + ".";
+  return std::string(": tai ") + r->kas + r->kodel + ". " + r->kaip + kamienas +
+         ".";
 }
 
 std::string DokumentasNeTekstas(Dokumentas d, std::string vardas) {

@@ -7,6 +7,11 @@
 #include "words/documents.h"
 #include "words/near_names.h"
 
+const char kIsArchyvo[] =
+    "tikriausiai tiesiai iš ZIP archyvo: pirma išskleiskite archyvą "
+    "(„Išskleisti viską...“, angl. Extract All) ir paleiskite programą iš "
+    "išskleisto aplanko.";
+
 std::string KurIeskoti(std::string Duom,
                        const std::filesystem::path& programos) {
   const std::filesystem::path aplankas = Aplankas(Duom);
@@ -15,9 +20,7 @@ std::string KurIeskoti(std::string Duom,
   std::string tekstas;
   if (ZipAplanke(aplankas)) {
     tekstas +=
-        "\nPrograma paleista laikinajame aplanke, tikriausiai tiesiai iš ZIP "
-        "archyvo: pirma išskleiskite archyvą („Išskleisti viską...“, angl. "
-        "Extract All) ir paleiskite programą iš išskleisto aplanko.";
+        std::string("\nPrograma paleista laikinajame aplanke, ") + kIsArchyvo;
   }
   for (const PanasusVardas& kitas : PanasusVardai(aplankas, vardas)) {
     tekstas += "\nTen yra failas " + kitas.vardas;
@@ -33,14 +36,18 @@ std::string KurIeskoti(std::string Duom,
                    " (didžiosios ir mažosios raidės čia skiriasi).";
         break;
       case PanasusVardas::kKitasPletinys:
-        tekstas += ": pervardykite jį – naujas vardas " + vardas +
-                   " (pirma įjunkite failų vardų plėtinių rodymą).";
+        tekstas +=
+            ": įjunkite failų vardų plėtinių rodymą ir pervardykite "
+            "jį – naujas vardas " +
+            vardas + ".";
         break;
       case PanasusVardas::kNuoroda:
         tekstas +=
-            ": tai nuoroda į failą, o ne pats failas. Nukopijuokite patį failą "
-            "į šį aplanką: spustelėkite nuorodą dešiniuoju pelės klavišu ir "
-            "pasirinkite „Atidaryti failo vietą“ (Open file location).";
+            ": tai nuoroda į failą, o ne pats failas. Spustelėkite nuorodą "
+            "dešiniuoju pelės mygtuku, pasirinkite „Atidaryti failo vietą“ "
+            "(Open file location), atsidariusiame aplanke nukopijuokite "
+            "failą " +
+            vardas + " ir įklijuokite jį į šį aplanką.";
         break;
       case PanasusVardas::kDokumentas:
         tekstas += KaipIrasytiTekstu(kitas.dokumentas, kamienas);
@@ -50,8 +57,8 @@ std::string KurIeskoti(std::string Duom,
   if (ProgramosAplankeYra(aplankas, programos, vardas)) {
     tekstas += "\nFailas " + vardas + " yra programos aplanke " +
                Utf8(programos) +
-               ", bet programa jo ieško ten, kur paleista: paleiskite ją iš "
-               "jos pačios aplanko (pvz., dukart ją spustelėję).";
+               ", bet programa jo ieško ten, kur paleista: paleiskite programą "
+               "iš jos pačios aplanko (pvz., dukart ją spustelėję).";
   }
   return tekstas;
 }
@@ -64,55 +71,88 @@ std::string KodasIrTekstas(const SistemosKlaida& k) {
 
 std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k,
                      std::string Duom, std::string Rez) {
+  const std::string duom = Pavadinimas(Duom);
+  // The step that makes the file anew once its name is free: the program
+  // writes a report, the person the data.
+  const std::string is_naujo =
+      rasymas ? "paleiskite programą dar kartą"
+              : "įrašykite skaičius į tekstinį failą " + duom;
+  const auto ir = [&is_naujo](const char* z) {
+    return z + (" ir " + is_naujo);
+  };
   switch (p) {
     case FailoPriezastis::kAplankas:
-      return "tai aplankas";
+      return ir("tai aplankas, o ne failas:\npervardykite jį");
     case FailoPriezastis::kNeFailas:
-      return "tai kanalas (FIFO) ar įrenginys, o ne failas:\ništrinkite jį ir "
-             "paleiskite programą dar kartą";
+      return ir(
+          "tai kanalas (FIFO) ar įrenginys, o ne failas:\npervardykite "
+          "jį");
     case FailoPriezastis::kNuoroda:
-      return "tai simbolinė nuoroda, o per nuorodas programa nerašo:\n"
-             "ištrinkite ją ir paleiskite programą dar kartą";
+      return ir(
+          "tai simbolinė nuoroda, o per nuorodas programa nerašo:\n"
+          "ištrinkite nuorodą");
     case FailoPriezastis::kTasPatsFailas:
-      return "tai tas pats failas kaip duomenų failas " + Pavadinimas(Duom) +
-             " (vienas yra nuoroda į kitą), tad abu palikti nepakeisti";
+      return "tai tas pats failas kaip duomenų failas " + duom +
+             " (vienas yra nuoroda į kitą), tad abu palikti nepakeisti.\nKad "
+             "duomenys išliktų, atidarykite " +
+             duom +
+             " ir įrašykite jį kitu vardu („Failas“, „Įrašyti kaip“); tada "
+             "ištrinkite " +
+             duom + " ir " + Pavadinimas(Rez) +
+             ", o naująjį failą pavadinkite " + duom;
     case FailoPriezastis::kKitiVardai:
-      return "šis failas turi ir kitų vardų (kietųjų nuorodų), tad programa jo "
-             "nekeičia:\ništrinkite jį ir paleiskite programą dar kartą";
+      return ir(
+          "šis failas turi ir kitų vardų (tai vienas failas keliais "
+          "vardais, ne kopijos), tad programa jo nekeičia:\npervardykite "
+          "jį");
     case FailoPriezastis::kIsvestis:
       return "į jį nukreipta ir pačios programos išvestis (pvz., masyvas > " +
              Pavadinimas(Rez) + "):\nnukreipkite ją į kitą failą";
     case FailoPriezastis::kUzimtas:
-      return "jį dabar rašo kita programa, tikriausiai kita tuo pat metu "
+      return "į jį dabar rašo kita programa, tikriausiai kita tuo pat metu "
              "paleista šios programos kopija:\npalaukite, kol ji baigs, ir "
              "paleiskite programą dar kartą";
     case FailoPriezastis::kNerastas:
-      return "tai nuoroda į failą ar aplanką, kurio nėra";
+      return ir(
+          "tai nuoroda į failą ar aplanką, kurio nėra:\ništrinkite "
+          "nuorodą");
     case FailoPriezastis::kDarboAplankasIstrintas:
-      return "aplankas, kuriame programa paleista, ištrintas";
+      return "aplankas, kuriame programa paleista, ištrintas:\npaleiskite "
+             "programą aplanke, kuriame yra " +
+             duom;
     case FailoPriezastis::kNeAplankas:
-      return "dalis kelio iki failo yra ne aplankas";
+      return "dalis kelio iki failo yra ne aplankas:\npaleiskite programą "
+             "aplanke, kuriame yra " +
+             duom;
     case FailoPriezastis::kNuoroduCiklas:
-      return "simbolinės nuorodos sudaro ratą";
+      return ir("simbolinės nuorodos sudaro ciklą:\ništrinkite nuorodą");
     case FailoPriezastis::kAtidarytasKitur:
-      return "failas atidarytas kitoje programoje (pvz., Excel ar Word) ir jos "
-             "užimtas:\nuždarykite jį ten ir paleiskite šią programą dar kartą";
+      return "failą naudoja kita programa (pvz., Excel ar Word):\nuždarykite "
+             "jį ten ir paleiskite šią programą dar kartą";
     case FailoPriezastis::kTikSkaitymui:
       return "failas pažymėtas „Tik skaitymui“ (Read-only):\nspustelėkite jį "
-             "dešiniuoju pelės klavišu, pasirinkite „Ypatybės“ (Properties), "
+             "dešiniuoju pelės mygtuku, pasirinkite „Ypatybės“ (Properties), "
              "nuimkite žymę „Tik skaitymui“ ir spustelėkite „Gerai“";
     case FailoPriezastis::kNeraLeidimo:
-      return rasymas ? "neturite teisės rašyti į šį failą ar aplanką:\n"
-                       "perkelkite programą ir " +
-                           Pavadinimas(Duom) +
-                           " į savo aplanką, pvz., Dokumentai ar Darbalaukis"
-                     : "neturite teisės jo skaityti";
+      return rasymas
+                 ? "neturite teisės rašyti į šį failą ar aplanką:\n"
+                   "perkelkite programą ir " +
+                       duom + " į savo aplanką, pvz., Dokumentai ar Darbalaukis"
+                 : "neturite teisės jo skaityti:\nnukopijuokite programą "
+                   "į savo aplanką, pvz., Dokumentai ar Darbalaukis, ir "
+                   "ten " +
+                       is_naujo;
     case FailoPriezastis::kDiskasPilnas:
-      return "diske nebėra vietos";
+      return "diske nebėra vietos:\natlaisvinkite vietos ir paleiskite "
+             "programą dar kartą";
     case FailoPriezastis::kPerDidelis:
-      return "failas per didelis (viršyta leistino failo dydžio riba)";
+      return "failas per didelis (viršyta leistino failo dydžio riba):\n"
+             "padidinkite ribą (pvz., ulimit -f unlimited) ir paleiskite "
+             "programą dar kartą";
     case FailoPriezastis::kKita:
       break;
   }
-  return "kita sistemos klaida" + KodasIrTekstas(k);
+  return "kita sistemos klaida" + KodasIrTekstas(k) +
+         ":\npaleiskite programą dar kartą, o jei klaida kartosis, parodykite "
+         "šį pranešimą dėstytojui ar mokytojui";
 }

@@ -9,6 +9,10 @@
 // What the person most likely did wrong, and what to do, as words to add
 // to a message.
 
+// The likely cause of a run in a temporary folder, and what to do: "tikriausiai
+// tiesiai iš ZIP archyvo: pirma išskleiskite archyvą ...".
+extern const char kIsArchyvo[];
+
 // Where the data file Duom may be when it is not found, each hint on a line
 // of its own: a run from inside a zip archive (ZipAplanke), the files nearly
 // of its name, its name in the program's own folder programos.

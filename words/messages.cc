@@ -6,6 +6,7 @@
 #include "text/utf8.h"
 #include "words/documents.h"
 #include "words/hints.h"
+#include "words/line_shape.h"
 #include "words/near_names.h"
 #include "words/value_hints.h"
 
@@ -74,7 +75,10 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
              ".";
     case SkaitymoKlaida::kNeperskaitomas:
       return "nepavyko perskaityti duomenų failo " + vardas + " iki galo" +
-             KodasIrTekstas(klaida.sistemos_klaida) + ".";
+             KodasIrTekstas(klaida.sistemos_klaida) +
+             ":\npaleiskite programą dar kartą, o jei nepavyks, nukopijuokite "
+             "programą ir " +
+             vardas + " į kitą aplanką, pvz., Dokumentai.";
     case SkaitymoKlaida::kUtf16:
       return "failas " + vardas +
              " įrašytas UTF-16 koduote:\natidarykite jį Užrašų knygelėje ir "
@@ -93,7 +97,7 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
                "ir elementai.";
       }
       return ties + "trūksta " + Reiksme(klaida.kuri, true) +
-             ": failas baigėsi.";
+             ": failas baigėsi." + EiluciuUzuomina(klaida.forma);
     case SkaitymoKlaida::kNeSveikasis:
       return turi + "sveikasis skaičius, rasta " + rasta +
              KodelNeSveikasis(klaida) + ".";
@@ -103,7 +107,8 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
              " per didelis arba per mažas: rasta " + rasta +
              ", o turi būti nuo -2147483648 iki 2147483647.";
     case SkaitymoKlaida::kUzRibu:
-      return kiekiui + std::to_string(klaida.skaicius) + ".";
+      return kiekiui + std::to_string(klaida.skaicius) + "." +
+             EiluciuUzuomina(klaida.forma);
   }
   return "";
 }
@@ -114,8 +119,8 @@ std::string NeirasytaPranesimas(std::string Rez, std::string Duom,
   return "nepavyko įrašyti rezultatų failo " + Pavadinimas(Rez) + Aplanke(Rez) +
          ": " + Zodziais(p, true, k, Duom, Rez) +
          (isvalyta ? "."
-                   : "; išvalyti jo nepavyko, tad jame gali būti likusi "
-                     "nepilna ataskaita.");
+                   : ".\nRezultatų failo išvalyti nepavyko, tad jame gali "
+                     "būti likusi nepilna ataskaita.");
 }
 
 std::string NepakeistaAtaskaita(std::string Rez, std::string Duom,
@@ -140,10 +145,10 @@ std::string KlaidosEilute(const std::string& pranesimas) {
 
 const char kTrukstaAtminties[] =
     "Klaida: programai trūksta atminties; uždarykite kitas programas ir "
-    "paleiskite ją dar kartą.";
+    "paleiskite šią programą dar kartą.";
 const char kTrukstaAtmintiesAscii[] =
     "Klaida: programai truksta atminties; uzdarykite kitas programas ir "
-    "paleiskite ja dar karta.";
+    "paleiskite sia programa dar karta.";
 
 std::string SekmesPranesimas(std::string Rez) {
   return "Rezultatu ieskokite faile: " + Rez + ".";

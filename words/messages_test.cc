@@ -46,7 +46,7 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
            "rasta \"" +
            rasta +
-           "\" (jame yra nepertraukiamasis tarpas: istrinkite tarpa ir "
+           "\" (jame yra nelauziamasis tarpas: istrinkite tarpa ir "
            "iveskite ji is naujo tarpo klavisu).";
   };
   const auto kBeUzuominos = [](const std::string& rasta) {
@@ -59,7 +59,7 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
            "rasta \"" +
            rasta +
-           "\" (tarp skaitmenu yra nepertraukiamasis tarpas, kuriuo Excel "
+           "\" (tarp skaitmenu yra nelauziamasis tarpas, kuriuo Excel "
            "skiria tukstancius: istrinkite ji" +
            rasykite + ").";
   };
@@ -152,8 +152,8 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "Masyvas."},
       {"{\\rtf1\\ansi 1 2 3",
        "failas Masyvas.txt yra ne tekstas, o RTF dokumentas, tik pavadintas "
-       "Masyvas.txt. Atidarykite ji WordPad ar Word programa ir irasykite "
-       "kaip teksta: \"Failas\", \"Irasyti kaip\", failo tipas - "
+       "Masyvas.txt. Atidarykite ji Word ar LibreOffice Writer programa ir "
+       "irasykite kaip teksta: \"Failas\", \"Irasyti kaip\", failo tipas - "
        "paprastasis tekstas (Plain Text), vardas Masyvas."},
       {"%PDF-1.7\n",
        "failas Masyvas.txt yra ne tekstas, o PDF dokumentas, tik pavadintas "
@@ -177,6 +177,29 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
       {"3 4\n1 2 3 4\n5 6 7 8\n",
        "Masyvas.txt:4:1: truksta elemento [3, 1]: "
        "failas baigesi."},
+      // Where the lines disagree with the counts, the message says so.
+      {"4 3\n1 2 3 4\n5 6 7 8\n",
+       "Masyvas.txt:4:1: truksta elemento [3, 3]: failas baigesi. Eiluciu "
+       "skaicius 4, stulpeliu skaicius 3, bet kiekvienoje eiluteje yra 4 "
+       "skaiciai: ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma "
+       "pagal juos, o ne pagal eilutes."},
+      {"3 4\n1 2 3 4\n5 6 7\n",
+       "Masyvas.txt:4:1: truksta elemento [2, 4]: failas baigesi. Eiluciu "
+       "skaicius 3, stulpeliu skaicius 4, bet eiluteje Nr. 3 yra 3 skaiciai: "
+       "ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma pagal "
+       "juos, o ne pagal eilutes."},
+      {"2 5 1 2\n3 4 5 6\n",
+       "Masyvas.txt:3:1: truksta elemento [2, 2]: failas baigesi. Pirmieji du "
+       "skaiciai (2 ir 5) laikomi eiluciu ir stulpeliu skaiciais, bet pirmoje "
+       "eiluteje yra 4 skaiciai, kaip ir kiekvienoje kitoje: jei tai matricos "
+       "eilute, failo pradzioje irasykite eilute \"2 4\" (eiluciu ir "
+       "stulpeliu skaicius)."},
+      {"101 2 3\n4 5 6\n7 8 9",
+       "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, rasta 101. "
+       "Pirmieji du skaiciai laikomi eiluciu ir stulpeliu skaiciais, bet "
+       "pirmoje eiluteje yra 3 skaiciai, kaip ir kiekvienoje kitoje: jei tai "
+       "matricos eilute, failo pradzioje irasykite eilute \"3 3\" (eiluciu ir "
+       "stulpeliu skaicius)."},
       {"1 2 5 -",
        "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
        "skaicius, rasta \"-\"."},
@@ -301,18 +324,25 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "rasta "
        "\"4,5\" (skaiciai turi buti sveikieji ir atskirti tarpais, ne "
        "kableliais)."},
+      // Control characters, which editors hide, with no digit, and run on
+      // from a value.
       {"1 1 \xe8i\x7f\x01",
        "Masyvas.txt:1:5: elementas [1, 1] turi buti "
        "sveikasis skaicius, rasta \"\\xe8i\\x7f\\x01\"."},
+      {"1 2 5\x1a 7",
+       "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, rasta "
+       "\"5\\x1a\" (jame yra nematomas valdymo zenklas: istrinkite si teksta "
+       "su tarpais aplink ji ir parasykite skaiciu is naujo)."},
   };
   for (const Atvejis& a : atvejai) {
     std::int32_t Mas[Cn][Cm];
     std::int32_t n = -1;
     std::int32_t m = -1;
     std::optional<Vieta> perteklius;
+    EiluciuForma forma;
     SkaitymoKlaida klaida;
     std::istringstream fd(a.tekstas);
-    EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida))
+    EXPECT_FALSE(SkaitytiSrauta(fd, Mas, n, m, perteklius, forma, klaida))
         << a.tekstas;
     EXPECT_EQ(a.klaida, Eilute(SkaitymoPranesimas("Masyvas.txt", klaida, {})))
         << a.tekstas;
@@ -340,24 +370,36 @@ TEST(Messages, NameTheReasonTheSystemGave) {
                                       sistema(nr), true));
   };
   const Atvejis atvejai[] = {
-      {duomenys("Masyvas.txt", EACCES), ": neturite teises jo skaityti."},
-      {duomenys("Masyvas.txt", EIO), ": kita sistemos klaida (kodas " +
-                                         std::to_string(EIO) + ": " +
-                                         std::strerror(EIO) + ")."},
-      {duomenys(aplankas, EACCES), ": tai aplankas."},
-      {duomenys("Masyvas.txt", ELOOP), ": simbolines nuorodos sudaro rata."},
+      {duomenys("Masyvas.txt", EACCES),
+       ": neturite teises jo skaityti: nukopijuokite programa i savo aplanka"},
+      {duomenys("Masyvas.txt", EIO),
+       ": kita sistemos klaida (kodas " + std::to_string(EIO) + ": " +
+           std::strerror(EIO) +
+           "): paleiskite programa dar karta, o jei "
+           "klaida kartosis, parodykite si pranesima destytojui ar "
+           "mokytojui."},
+      {duomenys(aplankas, EACCES),
+       ": tai aplankas, o ne failas: pervardykite ji ir irasykite skaicius i "
+       "tekstini faila"},
+      {duomenys("Masyvas.txt", ELOOP),
+       ": simbolines nuorodos sudaro cikla: istrinkite nuoroda ir"},
       {duomenys("Masyvas.txt", ENOTDIR),
-       ": dalis kelio iki failo yra ne aplankas."},
-      {rezultatai("Rezultatai.txt", ENOSPC), ": diske nebera vietos."},
+       ": dalis kelio iki failo yra ne aplankas: paleiskite"},
+      {rezultatai("Rezultatai.txt", ENOSPC), ": diske nebera vietos: "},
       {rezultatai("Rezultatai.txt", EROFS),
        ": neturite teises rasyti i si faila ar aplanka: perkelkite"},
-      {rezultatai(aplankas, EACCES), ": tai aplankas."},
+      {rezultatai(aplankas, EACCES),
+       ": tai aplankas, o ne failas: pervardykite ji ir paleiskite programa "
+       "dar "
+       "karta."},
       {rezultatai("Rezultatai.txt", EFBIG), ": failas per didelis ("},
       {rezultatai("Rezultatai.txt", ENOENT),
-       ": tai nuoroda i faila ar aplanka, kurio nera."},
+       ": tai nuoroda i faila ar aplanka, kurio nera: istrinkite nuoroda ir "
+       "paleiskite programa dar karta."},
       {Eilute(NeirasytaPranesimas("Rezultatai.txt", "Masyvas.txt",
                                   FailoPriezastis::kKita, sistema(EIO), false)),
-       "; isvalyti jo nepavyko, tad jame gali buti likusi nepilna ataskaita."},
+       ". Rezultatu failo isvalyti nepavyko, tad jame gali buti likusi nepilna "
+       "ataskaita."},
   };
   for (const Atvejis& a : atvejai) {
     EXPECT_NE(std::string::npos, a.pranesimas.find(a.priezastis))
@@ -367,8 +409,11 @@ TEST(Messages, NameTheReasonTheSystemGave) {
   }
   SkaitymoKlaida neperskaitomas;
   neperskaitomas.rusis = SkaitymoKlaida::kNeperskaitomas;
-  EXPECT_EQ("nepavyko perskaityti duomenu failo Masyvas.txt iki galo.",
-            Eilute(SkaitymoPranesimas("Masyvas.txt", neperskaitomas, {})));
+  EXPECT_EQ(
+      "nepavyko perskaityti duomenu failo Masyvas.txt iki galo: "
+      "paleiskite programa dar karta, o jei nepavyks, nukopijuokite "
+      "programa ir Masyvas.txt i kita aplanka, pvz., Dokumentai.",
+      Eilute(SkaitymoPranesimas("Masyvas.txt", neperskaitomas, {})));
 }
 
 TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
@@ -395,20 +440,22 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
           ". Ten yra failas MASYVAS.TXT: pervardykite ji - naujas vardas "
           "Masyvas.txt "
           "(didziosios ir mazosios raides cia skiriasi)."
-          " Ten yra failas Masyvas: pervardykite ji - naujas vardas "
-          "Masyvas.txt (pirma "
-          "ijunkite failu vardu pletiniu rodyma)."
-          " Ten yra failas Masyvas.csv: pervardykite ji - naujas vardas "
-          "Masyvas.txt (pirma "
-          "ijunkite failu vardu pletiniu rodyma)."
+          " Ten yra failas Masyvas: ijunkite failu vardu pletiniu rodyma ir "
+          "pervardykite ji - naujas vardas Masyvas.txt."
+          " Ten yra failas Masyvas.csv: tai CSV failas, kuriame skaiciai "
+          "atskirti kabliataskiais ar kableliais. Atidarykite ji Excel "
+          "programa ir irasykite kaip teksta: \"Failas\", \"Irasyti kaip\", "
+          "failo tipas \"Tekstas (atskirtas tabuliavimo zenklais)\" (Text "
+          "(Tab delimited)), vardas Masyvas."
           " Ten yra failas Masyvas.docx: tai Word dokumentas, ne tekstas. "
           "Atidarykite ji Word programa ir irasykite kaip teksta: \"Failas\", "
           "\"Irasyti kaip\", failo tipas \"Paprastasis tekstas\" (Plain "
           "Text), vardas Masyvas."
           " Ten yra failas Masyvas.txt.lnk: tai nuoroda i faila, o ne pats "
-          "failas. Nukopijuokite pati faila i si aplanka: spustelekite "
-          "nuoroda desiniuoju peles klavisu ir pasirinkite \"Atidaryti failo "
-          "vieta\" (Open file location)."
+          "failas. Spustelekite nuoroda desiniuoju peles mygtuku, pasirinkite "
+          "\"Atidaryti failo vieta\" (Open file location), atsidariusiame "
+          "aplanke nukopijuokite faila Masyvas.txt ir iklijuokite ji i si "
+          "aplanka."
           " Ten yra failas Masyvas.txt.txt: jo varde du pletiniai (Windows "
           "paslepia paskutiniji). Pervardykite ji - naujas vardas Masyvas.txt; "
           "jei "

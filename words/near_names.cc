@@ -43,8 +43,9 @@ Dokumentas Formatas(const std::string& maz, const std::string& kamienas) {
     const char* pletinys;
     Dokumentas dokumentas;
   } kPletiniai[] = {
-      {".xlsx", kExcel}, {".xls", kExcel}, {".xlsm", kExcel}, {".docx", kWord},
-      {".doc", kWord},   {".rtf", kRtf},   {".odt", kWriter}, {".pdf", kPdf},
+      {".xlsx", kExcel}, {".xls", kExcel}, {".xlsm", kExcel},
+      {".docx", kWord},  {".doc", kWord},  {".rtf", kRtf},
+      {".odt", kWriter}, {".pdf", kPdf},   {".csv", kCsv},
   };
   for (const auto& p : kPletiniai) {
     if (maz == kamienas + p.pletinys) return p.dokumentas;
@@ -106,7 +107,24 @@ bool ProgramosAplankeYra(const fs::path& aplankas, const fs::path& programos,
 
 bool ZipAplanke(const fs::path& aplankas) {
   for (const fs::path& dalis : aplankas) {
-    if (Baigiasi(Mazosiomis(Utf8(dalis)), ".zip")) return true;
+    const std::string vardas = Utf8(dalis);
+    if (Baigiasi(Mazosiomis(vardas), ".zip") || Prasideda(vardas, "7zO") ||
+        Prasideda(vardas, "Rar$EX")) {
+      return true;
+    }
   }
   return false;
+}
+
+bool LaikinameAplanke(const fs::path& aplankas, const fs::path& laikinas) {
+  if (laikinas.empty()) return false;
+  auto dalis = aplankas.begin();
+  for (const fs::path& laikino : laikinas) {
+    if (laikino.empty()) continue;  // after a final separator
+    if (dalis == aplankas.end() ||
+        Mazosiomis(Utf8(*dalis++)) != Mazosiomis(Utf8(laikino))) {
+      return false;
+    }
+  }
+  return true;
 }

@@ -21,9 +21,9 @@ struct PanasusVardas {
     kDuPletiniai,    // the name with a second ".txt" ("Masyvas.txt.txt")
     kKitosRaides,    // the name in other letter case ("masyvas.TXT")
     kDokumentas,     // a spreadsheet or document of the same name
-                     // ("Masyvas.xlsx", "Masyvas.docx"): see dokumentas
+                     // ("Masyvas.xlsx", "Masyvas.csv"): see dokumentas
     kNuoroda,        // a shortcut to a file of the name ("Masyvas.txt.lnk")
-    kKitasPletinys,  // another extension, or none ("Masyvas.csv", "Masyvas"),
+    kKitasPletinys,  // another extension, or none ("Masyvas.dat", "Masyvas"),
                      // but not a program ("masyvas.exe") or another shortcut
   };
   std::string vardas;  // as UTF-8
@@ -42,7 +42,13 @@ bool ProgramosAplankeYra(const std::filesystem::path& aplankas,
                          const std::filesystem::path& programos,
                          std::string vardas);
 
-// True when a part of the path aplankas ends in ".zip" (any letter case), as
-// the folder ...\Temp1_masyvas.zip\ that Windows unpacks a program into when
-// it is run from inside its zip archive.
+// True when a part of the path aplankas is a folder that a program is
+// unpacked into when it is run from inside its archive: ending in ".zip"
+// (any letter case), as Windows' own ...\Temp1_masyvas.zip\, or starting
+// "7zO" (7-Zip) or "Rar$EX" (WinRAR).
 bool ZipAplanke(const std::filesystem::path& aplankas);
+
+// True when the folder aplankas is the temporary folder laikinas or lies
+// within it, letter case compared as ASCII; false when laikinas is empty.
+bool LaikinameAplanke(const std::filesystem::path& aplankas,
+                      const std::filesystem::path& laikinas);

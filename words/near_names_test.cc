@@ -64,13 +64,41 @@ TEST(NearNames, TellARunFromInsideAZipArchive) {
       {laikinas / "Temp1_masyvas-1.0.0-win64.ZIP" / "masyvas-1.0.0-win64",
        true},
       {fs::current_path() / "a.zip" / "b", true},
+      // The folders that 7-Zip and WinRAR unpack a program into.
+      {laikinas / "7zO4A1B2C3D", true},
+      {laikinas / "Rar$EXa1234.5678" / "masyvas", true},
       // The temporary folder alone, as every folder of a drive may be.
       {laikinas, false},
       {laikinas / "Temp1_masyvas", false},
       {fs::current_path() / "a.zipper" / "zip", false},
+      {laikinas / "masyvas7zO" / "Rar", false},
   };
   for (const Atvejis& a : atvejai) {
     EXPECT_EQ(a.zip, ZipAplanke(a.aplankas)) << a.aplankas;
+  }
+}
+
+TEST(NearNames, TellAFolderWithinTheTemporaryFolder) {
+  struct Atvejis {
+    fs::path aplankas;
+    fs::path laikinas;
+    bool viduje;
+  };
+  const fs::path laikinas = "/Users/Jonas/AppData/Local/Temp";
+  const Atvejis atvejai[] = {
+      {laikinas, laikinas, true},
+      {laikinas / "Temp1_masyvas.zip" / "masyvas", laikinas, true},
+      // As GetTempPath gives it: a final separator, other letter case.
+      {laikinas / "7zO1", "/users/jonas/appdata/local/TEMP/", true},
+      {"/Users/Jonas/AppData/Local/Temp2", laikinas, false},
+      {"/Users/Jonas/AppData/Local", laikinas, false},
+      {"/Users/Jonas/Documents", laikinas, false},
+      // No temporary folder, as on systems other than Windows.
+      {laikinas, {}, false},
+  };
+  for (const Atvejis& a : atvejai) {
+    EXPECT_EQ(a.viduje, LaikinameAplanke(a.aplankas, a.laikinas))
+        << a.aplankas << " " << a.laikinas;
   }
 }
 

@@ -4,24 +4,43 @@
 
 #include "os/program.h"
 #include "text/utf8.h"
+#include "words/hints.h"
+#include "words/line_shape.h"
 #include "words/messages.h"
 #include "words/near_names.h"
 
 std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
-                                 std::int32_t n, std::int32_t m) {
+                                 const EiluciuForma& forma) {
+  const std::string eilutes = EiluciuNeatitikimas(forma);
   return "Įspėjimas: " + Pavadinimas(Duom) + ":" + std::to_string(vieta.eil) +
          ":" + std::to_string(vieta.stulp) +
-         ": po paskutinio elemento dar yra skaičių ar teksto, jie "
-         "praleisti; ar teisingi eilučių (" +
-         std::to_string(n) + ") ir stulpelių (" + std::to_string(m) +
-         ") skaičiai?";
+         ": po paskutinio elemento dar yra skaičių ar teksto, jų "
+         "nepaisyta; " +
+         (!eilutes.empty() ? eilutes
+                           : "ar teisingi eilučių (" + std::to_string(forma.n) +
+                                 ") ir stulpelių (" + std::to_string(forma.m) +
+                                 ") skaičiai?");
+}
+
+std::string PavyzdzioPastaba(std::string Duom, const std::int32_t Mas[][Cm],
+                             std::int32_t n, std::int32_t m) {
+  // The values of the sample data file that comes with the program.
+  static const std::int32_t kPavyzdys[3][4] = {
+      {1, -2, 3, 4}, {-1, -5, 0, -7}, {10, 20, 30, 6}};
+  if (n != 3 || m != 4) return "";
+  for (int i = 0; i < n; ++i) {
+    if (!std::equal(kPavyzdys[i], kPavyzdys[i] + m, Mas[i])) return "";
+  }
+  return "Pastaba: perskaityti pavyzdiniai duomenys, pateikiami kartu su "
+         "programa.\nSavo duomenis įrašykite vietoj pavyzdinių į " +
+         Pavadinimas(Duom) + Aplanke(Duom) + ", kuriame programa paleista.";
 }
 
 std::string KoduotesPastaba(std::string Rez) {
   return "Pastaba: ataskaita " + Pavadinimas(Rez) +
-         " įrašyta baltų kalbų koduote Windows-1257; jei Užrašų knygelė rodo "
-         "keistus ženklus vietoj lietuviškų raidžių, skaitykite SKAITYKITE.txt "
-         "skyrių „KAIP ATIDARYTI ATASKAITĄ“.";
+         " įrašyta Baltijos šalių koduote Windows-1257; jei Užrašų knygelė "
+         "rodo keistus ženklus vietoj lietuviškų raidžių, skaitykite "
+         "SKAITYKITE.txt skyrių „KAIP ATIDARYTI ATASKAITĄ“.";
 }
 
 namespace {
@@ -37,6 +56,14 @@ std::string Isvardyti(const std::vector<std::string>& vardai) {
 }
 
 }  // namespace
+
+std::string LaikinoAplankoPastaba(std::string Rez,
+                                  const std::filesystem::path& laikinas) {
+  if (!LaikinameAplanke(Aplankas(Rez), laikinas)) return "";
+  return "Pastaba: ataskaita " + Pavadinimas(Rez) + " įrašyta laikinajame" +
+         Aplanke(Rez) + ", kurį Windows gali ištrinti. Programa paleista, " +
+         kIsArchyvo;
+}
 
 std::string PanasiuVarduPastaba(std::string Duom) {
   const std::string vardas = Pavadinimas(Duom);
@@ -84,7 +111,9 @@ std::string ArgumentuPastaba(std::string Duom,
 
 std::vector<std::string> Pastabos(std::string Duom, std::string Rez,
                                   const std::vector<std::string>& argumentai) {
-  std::vector<std::string> pastabos = {PanasiuVarduPastaba(Duom)};
+  std::vector<std::string> pastabos = {
+      LaikinoAplankoPastaba(Rez, LaikinasAplankas()),
+      PanasiuVarduPastaba(Duom)};
   if (PaleidziamasSavoAplanke()) {
     pastabos.push_back(AplankoPastaba(Duom, Rez, ProgramosAplankas()));
   }

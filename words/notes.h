@@ -12,12 +12,25 @@
 // ("Pastaba: ..."). A note that does not apply is empty.
 
 // The warning that more than white space follows the last value of the data
-// file Duom, at vieta, read as n rows of m columns.
+// file Duom, at vieta; it asks whether the counts are right, or tells what
+// the lines show where they disagree with the counts (see line_shape.h).
 std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
-                                 std::int32_t n, std::int32_t m);
+                                 const EiluciuForma& forma);
+
+// The note that Duom holds the sample data that comes with the program (n
+// rows of m columns in Mas, whatever their lines), and where the person's
+// own data goes: Duom, in the folder the program runs in.
+std::string PavyzdzioPastaba(std::string Duom, const std::int32_t Mas[][Cm],
+                             std::int32_t n, std::int32_t m);
 
 // The note that the results file Rez is Windows-1257 text.
 std::string KoduotesPastaba(std::string Rez);
+
+// The note that the results file Rez was written in the temporary folder
+// laikinas, or within it, where Windows may delete it: extract the archive
+// first.
+std::string LaikinoAplankoPastaba(std::string Rez,
+                                  const std::filesystem::path& laikinas);
 
 // The note that Duom was read, not the files nearly of its name beside it.
 std::string PanasiuVarduPastaba(std::string Duom);
@@ -32,7 +45,9 @@ std::string AplankoPastaba(std::string Duom, std::string Rez,
 std::string ArgumentuPastaba(std::string Duom,
                              const std::vector<std::string>& argumentai);
 
-// The three notes above that apply, in that order; the folder's only on
-// Windows, where a double-click starts a program in its own folder.
+// The notes above that apply, of the temporary folder (given only on
+// Windows, see LaikinasAplankas), the near names, the folder and the
+// arguments, in that order; the folder's only on Windows, where a
+// double-click starts a program in its own folder.
 std::vector<std::string> Pastabos(std::string Duom, std::string Rez,
                                   const std::vector<std::string>& argumentai);

@@ -5,12 +5,15 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "os/program.h"
 #include "text/ascii.h"
 #include "text/wrap.h"
+#include "words/line_shape.h"
 #include "words/messages.h"
 
 namespace {
@@ -46,6 +49,112 @@ TEST(Notes, NameTheFilesNearlyNamedBesideTheOneRead) {
         << a.failai.size();
     fs::remove_all(aplankas);
   }
+}
+
+TEST(Notes, NameAReportLeftInTheTemporaryFolder) {
+  const fs::path laikinas = fs::current_path();
+  const std::string rez =
+      (laikinas / "Temp1_m.zip" / "Rezultatai.txt").string();
+  EXPECT_EQ("Pastaba: ataskaita Rezultatai.txt irasyta laikinajame aplanke " +
+                (laikinas / "Temp1_m.zip").string() +
+                ", kuri Windows gali istrinti. Programa paleista, tikriausiai "
+                "tiesiai is ZIP archyvo: pirma isskleiskite archyva "
+                "(\"Isskleisti viska...\", angl. Extract All) ir paleiskite "
+                "programa is isskleisto aplanko.",
+            Ascii(LaikinoAplankoPastaba(rez, laikinas)));
+}
+
+// The warning on values after the last element, or the note on the lines,
+// as a run gives them.
+TEST(Notes, SayWhereTheLinesDisagreeWithTheCounts) {
+  struct Atvejis {
+    std::string tekstas;
+    std::string eilute;
+  };
+  const std::string kKlausimas =
+      ": ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma pagal "
+      "juos, o ne pagal eilutes.";
+  const auto pertekliai = [](const std::string& vieta) {
+    return "Ispejimas: Masyvas.txt:" + vieta +
+           ": po paskutinio elemento dar yra skaiciu ar teksto, ju "
+           "nepaisyta; ";
+  };
+  const Atvejis atvejai[] = {
+      {"2 3\n1 2 3\n4 5 6\n", ""},
+      {"2 3 1 2 3 4 5 6", ""},
+      {"2 3\r\n1\t2 3 4 5 6\r\n", ""},
+      {"2 4\n1 2\n3 4\n\n5 6\n7 8\n", ""},
+      // Two columns with the counts forgotten look like data with counts.
+      {"1 2\n3 4\n5 6\n",
+       pertekliai("3:1") +
+           "ar teisingi eiluciu (1) ir stulpeliu (2) skaiciai?"},
+      {"0 3\n1 2 3\n",
+       pertekliai("2:1") +
+           "ar teisingi eiluciu (0) ir stulpeliu (3) skaiciai?"},
+      // No column is a row split over lines.
+      {"2 0\n1 2\n3 4\n",
+       pertekliai("2:1") +
+           "eiluciu skaicius 2, stulpeliu skaicius 0, bet kiekvienoje "
+           "eiluteje yra 2 skaiciai" +
+           kKlausimas},
+      {"1 10\n1 2 3 4 5 6 7 8 9 10 11\n1 2 3 4 5 6 7 8 9 10 11\n",
+       pertekliai("2:22") +
+           "eiluciu skaicius 1, stulpeliu skaicius 10, bet kiekvienoje "
+           "eiluteje yra 11 skaiciu" +
+           kKlausimas},
+      {"4 7\n" + std::string(21, '\n') + "1 2 3 4 5 6 7\n" +
+           "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21\n",
+       "Pastaba: eiluciu skaicius 4, stulpeliu skaicius 7, bet eiluteje Nr. 24 "
+       "yra 21 skaicius" +
+           kKlausimas},
+      // The counts forgotten, with no value left over.
+      {"2 2 3\n4 5 6\n",
+       "Pastaba: pirmieji du skaiciai (2 ir 2) laikomi eiluciu ir stulpeliu "
+       "skaiciais, bet pirmoje eiluteje yra 3 skaiciai, kaip ir kiekvienoje "
+       "kitoje: jei tai matricos eilute, failo pradzioje irasykite eilute "
+       "\"2 3\" (eiluciu ir stulpeliu skaicius)."},
+  };
+  for (const Atvejis& a : atvejai) {
+    std::int32_t Mas[Cn][Cm];
+    std::int32_t n = 0;
+    std::int32_t m = 0;
+    std::optional<Vieta> perteklius;
+    EiluciuForma forma;
+    SkaitymoKlaida klaida;
+    std::istringstream fd(a.tekstas);
+    ASSERT_TRUE(SkaitytiSrauta(fd, Mas, n, m, perteklius, forma, klaida))
+        << a.tekstas;
+    EXPECT_EQ(a.eilute,
+              Ascii(Rodyti(perteklius ? PertekliausIspejimas("Masyvas.txt",
+                                                             *perteklius, forma)
+                                      : EiluciuPastaba(forma),
+                           Ascii, false)))
+        << a.tekstas;
+  }
+}
+
+// The sample's values, as the data file that comes with the program holds
+// them, whatever its line ends; the note names the folder of the file read.
+TEST(Notes, NameTheSampleThatComesWithTheProgram) {
+  std::int32_t Mas[Cn][Cm];
+  std::int32_t n = 0;
+  std::int32_t m = 0;
+  std::optional<Vieta> perteklius;
+  EiluciuForma forma;
+  SkaitymoKlaida klaida;
+  ASSERT_TRUE(Skaityti(MASYVAS_SAMPLE, Mas, n, m, perteklius, forma, klaida))
+      << klaida.rusis;
+  const std::string duom = (fs::current_path() / "Masyvas.txt").string();
+  EXPECT_EQ(
+      "Pastaba: perskaityti pavyzdiniai duomenys, pateikiami kartu su "
+      "programa. Savo duomenis irasykite vietoj pavyzdiniu i Masyvas.txt "
+      "aplanke " +
+          fs::current_path().string() + ", kuriame programa paleista.",
+      Rodyti(PavyzdzioPastaba(duom, Mas, n, m), Ascii, false));
+  ++Mas[n - 1][m - 1];
+  EXPECT_EQ("", PavyzdzioPastaba(duom, Mas, n, m));
+  --Mas[n - 1][m - 1];
+  EXPECT_EQ("", PavyzdzioPastaba(duom, Mas, m, n));
 }
 
 TEST(Notes, NameEachArgumentNotRead) {
@@ -95,8 +204,8 @@ TEST(Notes, NameTheProgramsFolderWhereItHoldsTheFiles) {
   EXPECT_EQ("duomenu failas Masyvas.txt nerastas aplanke " + darbo.string() +
                 ". Failas Masyvas.txt yra programos aplanke " +
                 programos.string() +
-                ", bet programa jo iesko ten, kur paleista: paleiskite ja is "
-                "jos pacios aplanko (pvz., dukart ja spusteleje).",
+                ", bet programa jo iesko ten, kur paleista: paleiskite "
+                "programa is jos pacios aplanko (pvz., dukart ja spusteleje).",
             Rodyti(SkaitymoPranesimas(duom, klaida, programos), Ascii, false));
   EXPECT_EQ(
       "duomenu failas Masyvas.txt nerastas aplanke " + darbo.string() + ".",

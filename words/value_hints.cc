@@ -47,6 +47,7 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
   bool tarpas = false;       // a non-breaking space that is no separator
   bool skyriklis = false;    // one that separates thousands
   bool klaviatura = false;   // a letter of the number row
+  bool valdymo = false;      // a control character, which editors hide
   bool tik_skaiciai = true;  // a sign first, digits, those letters, separators
   std::string skaicius;  // the number meant: letters as digits, no separator
   std::size_t ilgis = 0;
@@ -70,6 +71,8 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
       klaviatura = true;
       skaicius += "1234567890"[eileje - std::begin(kSkaitmenuEile)];
     } else {
+      const unsigned char c = static_cast<unsigned char>(t[i]);
+      valdymo = valdymo || c < 0x20 || c == 0x7f;
       tik_skaiciai = false;
     }
   }
@@ -78,14 +81,14 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
     return "\n(tai brūkšnys, o ne minuso ženklas „-“: parašykite minusą)";
   }
   if (skyriklis && !tarpas) {
-    return "\n(tarp skaitmenų yra nepertraukiamasis tarpas, kuriuo Excel "
+    return "\n(tarp skaitmenų yra nelaužiamasis tarpas, kuriuo Excel "
            "skiria tūkstančius: ištrinkite jį" +
            (tik_skaiciai && !klaviatura ? " ir rašykite " + skaicius + tesinys
                                         : std::string()) +
            ")";
   }
   if (tarpas || skyriklis) {
-    return "\n(jame yra nepertraukiamasis tarpas: ištrinkite tarpą ir "
+    return "\n(jame yra nelaužiamasis tarpas: ištrinkite tarpą ir "
            "įveskite jį iš naujo tarpo klavišu)";
   }
   if (klaviatura && tik_skaiciai) {
@@ -95,6 +98,10 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
            "; perjunkite klaviatūrą į anglų kalbą (Alt+Shift arba "
            "Windows+tarpas) arba skaitmenis rinkite skaitmenų klaviatūra "
            "dešinėje)";
+  }
+  if (valdymo && std::any_of(t.begin(), t.end(), Skaitmuo)) {
+    return "\n(jame yra nematomas valdymo ženklas: ištrinkite šį tekstą su "
+           "tarpais aplink jį ir parašykite skaičių iš naujo)";
   }
   if (t.find(';') != std::string::npos) {
     return "\n(skaičiai atskirti kabliataškiais, kaip Excel įrašo CSV failą: "

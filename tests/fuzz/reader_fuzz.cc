@@ -90,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* duomenys,
   std::int32_t m = -1;
   SkaitymoKlaida klaida;
   std::optional<Vieta> perteklius;
-  const bool priimta = SkaitytiSrauta(fd, Mas, n, m, perteklius, klaida);
+  EiluciuForma forma;
+  const bool priimta = SkaitytiSrauta(fd, Mas, n, m, perteklius, forma, klaida);
   std::vector<std::int32_t> etalonas;
   bool lieka = false;
   Tikrinti(priimta == Ekstrahuoti(tekstas, etalonas, lieka),
