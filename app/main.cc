@@ -23,7 +23,6 @@
 #include "report/averages.h"
 #include "report/table.h"
 #include "text/ascii.h"
-#include "words/line_shape.h"
 #include "words/messages.h"
 #include "words/notes.h"
 
@@ -37,9 +36,10 @@ struct Eiga {
   RezultatuFailas failas;
   bool laikomas = false;  // the results file is held
   bool pavyko = false;    // the report is whole and the file let go
-  // IstrintaAtaskaita, worded before the run, and its ASCII form.
-  const char* istrinta = "";
-  const char* istrinta_ascii = "";
+  // The line that says memory ran out with IstrintaAtaskaita after it,
+  // worded before the run, and its ASCII form.
+  std::string istrinta;
+  std::string istrinta_ascii;
 } eiga;
 
 // Ends the run when memory runs out, taking none: a run that has succeeded
@@ -53,18 +53,13 @@ struct Eiga {
       if (eiga.laikomas) {
         Isvalyti(eiga.failas);
         SistemosKlaida ignoruojama;
-        Paleisti(eiga.failas, ignoruojama);
+        Uzdaryti(eiga.failas.fr, ignoruojama);
       }
-      const bool istrinta = eiga.failas.buvo_ataskaita;
-      char eilute[512];
-      char ascii[512];
-      static_cast<void>(std::snprintf(eilute, sizeof eilute, "%s%s%s",
-                                      kTrukstaAtminties, istrinta ? " " : "",
-                                      istrinta ? eiga.istrinta : ""));
-      static_cast<void>(std::snprintf(
-          ascii, sizeof ascii, "%s%s%s", kTrukstaAtmintiesAscii,
-          istrinta ? " " : "", istrinta ? eiga.istrinta_ascii : ""));
-      PranestiTiesiai(eilute, ascii);
+      if (eiga.failas.buvo_ataskaita) {
+        PranestiTiesiai(eiga.istrinta.c_str(), eiga.istrinta_ascii.c_str());
+      } else {
+        PranestiTiesiai(kTrukstaAtminties, kTrukstaAtmintiesAscii);
+      }
     }
     Pauze();
   }
@@ -72,22 +67,10 @@ struct Eiga {
   std::_Exit(eiga.pavyko ? 0 : 1);
 }
 
-// The report's four sections, in their order, built in fr.
-void Ataskaita(std::ostream& fr, std::int32_t Mas[][Cm], std::int32_t n,
-               std::int32_t m) {
-  Spausdinti(fr, " Pradiniai duomenys:", Mas, n, m);
-  Vidurkiai(fr, Mas, n, m);
-  Pakeisti(Mas, n, m);
-  Spausdinti(fr, " Pakeitimo rezultatai:", Mas, n, m);
-  Formuoti(Mas, n, m);
-  Spausdinti(fr, " Formavimo rezultatai:", Mas, n, m);
-}
-
-// Reads the data and builds the report, then takes the results file and
-// writes the report whole (or, when the data cannot be read, empties the
-// file). Returns the message of a failure, or nothing when the run has
-// succeeded; ispejimas gets the warning on the data or the note on its
-// lines, pavyzdys the note that it is the sample, if any.
+// Reads the data and builds the report, then takes the results file and writes
+// the report whole (or, where the data cannot be read, empties it). Returns the
+// failure's message, or nothing on success; ispejimas gets the warning on the
+// data or the note on its lines, pavyzdys the sample's note.
 std::string Vykdyti(std::string& ispejimas, std::string& pavyzdys) {
   std::int32_t Mas[Cn][Cm];
   std::int32_t n = 0;
@@ -99,7 +82,13 @@ std::string Vykdyti(std::string& ispejimas, std::string& pavyzdys) {
   std::ostringstream fr;
   if (Skaityti(Duom, Mas, n, m, perteklius, forma, skaitymo_klaida)) {
     pavyzdys = PavyzdzioPastaba(Duom, Mas, n, m);
-    Ataskaita(fr, Mas, n, m);
+    // The report's four sections, in their order.
+    Spausdinti(fr, " Pradiniai duomenys:", Mas, n, m);
+    Vidurkiai(fr, Mas, n, m);
+    Pakeisti(Mas, n, m);
+    Spausdinti(fr, " Pakeitimo rezultatai:", Mas, n, m);
+    Formuoti(Mas, n, m);
+    Spausdinti(fr, " Formavimo rezultatai:", Mas, n, m);
     ispejimas = perteklius ? PertekliausIspejimas(Duom, *perteklius, forma)
                            : EiluciuPastaba(forma);
   } else {
@@ -123,7 +112,7 @@ std::string Vykdyti(std::string& ispejimas, std::string& pavyzdys) {
   const bool isvalyta = irasyta || Isvalyti(eiga.failas);
   const bool vadinamas = TebeVadinamas(Rez, Duom, eiga.failas);
   SistemosKlaida uzdarymo_klaida;
-  const bool uzdaryta = Paleisti(eiga.failas, uzdarymo_klaida);
+  const bool uzdaryta = Uzdaryti(eiga.failas.fr, uzdarymo_klaida);
   eiga.laikomas = false;
   if (!klaida.empty()) {
     // The data's message; the results file was emptied.
@@ -151,10 +140,8 @@ int main(int argc, char** argv) {
   // The console's character set, for the messages, from the environment.
   static_cast<void>(std::setlocale(LC_CTYPE, ""));
   std::set_new_handler(TrukoAtminties);
-  const std::string istrinta = IstrintaAtaskaita(Rez);
-  const std::string istrinta_ascii = Ascii(istrinta);
-  eiga.istrinta = istrinta.c_str();
-  eiga.istrinta_ascii = istrinta_ascii.c_str();
+  eiga.istrinta = kTrukstaAtminties + (" " + IstrintaAtaskaita(Rez));
+  eiga.istrinta_ascii = Ascii(eiga.istrinta);
   const std::string sekme = SekmesPranesimas(Rez);
 
   std::string ispejimas;

@@ -9,9 +9,8 @@ namespace {
 constexpr int kBandymai = 20;
 constexpr std::chrono::milliseconds kPauze(50);
 
-// Checks, locks and empties the open file. Returns false where it is refused,
-// with the reason in priezastis, or where a call failed (priezastis kKita,
-// its error in klaida).
+// Checks, locks and empties the open file. Returns false where it is refused
+// (why in priezastis), or where a call failed (kKita, its error in klaida).
 bool Tikrinti(std::string Duom, RezultatuFailas& failas,
               FailoPriezastis& priezastis, SistemosKlaida& klaida) {
   priezastis = FailoPriezastis::kKita;
@@ -48,19 +47,17 @@ bool Tikrinti(std::string Duom, RezultatuFailas& failas,
 
 bool Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
             FailoPriezastis& priezastis, SistemosKlaida& klaida) {
-  if (!AtidarytiRasymui(Rez, failas.fr, klaida)) {
+  priezastis = FailoPriezastis::kKita;
+  const bool atidaryta = AtidarytiRasymui(Rez, failas.fr, klaida);
+  if (atidaryta && Tikrinti(Duom, failas, priezastis, klaida)) return true;
+  if (priezastis == FailoPriezastis::kKita) {
     priezastis = Priezastis(Rez, true, klaida);
-    return false;
   }
-  if (!Tikrinti(Duom, failas, priezastis, klaida)) {
-    if (priezastis == FailoPriezastis::kKita) {
-      priezastis = Priezastis(Rez, true, klaida);
-    }
+  if (atidaryta) {
     SistemosKlaida ignoruojama;
     Uzdaryti(failas.fr, ignoruojama);
-    return false;
   }
-  return true;
+  return false;
 }
 
 bool TebeVadinamas(std::string Rez, std::string Duom,
@@ -71,8 +68,4 @@ bool TebeVadinamas(std::string Rez, std::string Duom,
 bool Isvalyti(const RezultatuFailas& failas) {
   SistemosKlaida ignoruojama;
   return Tustinti(failas.fr, ignoruojama);
-}
-
-bool Paleisti(RezultatuFailas& failas, SistemosKlaida& klaida) {
-  return Uzdaryti(failas.fr, klaida);
 }

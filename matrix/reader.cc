@@ -67,8 +67,6 @@ void Uzbaigti(Skaitymas& s) {
     f.kiekiu_eiluteje = k;
   } else {
     f.po = f.eiluciu++ == 0 || f.po == k ? k : -1;
-    if (k != f.m && f.ne_m_eilute == 0) f.ne_m_eilute = s.eilute;
-    if (f.ne_m_eilute == s.eilute) f.ne_m = k;
   }
 }
 
@@ -198,9 +196,8 @@ bool SkaitytiSrauta(std::istream& fd, std::int32_t Mas[][Cm], std::int32_t& n,
       }
     }
   }
-  // Text run on from the last value is taken as that value's, as it is for
-  // every other value: "4.5" fails whole, while "5-3" is 5 and one more
-  // value.
+  // Text run on from the last value is that value's, as for any other:
+  // "4.5" fails whole, while "5-3" is 5 and one more value.
   const int c = Ziureti(s.sk);
   if (c != kPabaiga && !Tarpas(c)) {
     std::int32_t kitas = 0;
@@ -228,12 +225,10 @@ bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
   // opened. A folder is named by the reason the open's failure gives.
   std::error_code ec;
   const std::filesystem::file_status st = std::filesystem::status(Duom, ec);
-  if (std::filesystem::is_directory(st)) {
-    klaida.rusis = SkaitymoKlaida::kNeatidaromas;
-    return false;
-  }
   if (!ec && !std::filesystem::is_regular_file(st)) {
-    klaida.rusis = SkaitymoKlaida::kNeFailas;
+    klaida.rusis = std::filesystem::is_directory(st)
+                       ? SkaitymoKlaida::kNeatidaromas
+                       : SkaitymoKlaida::kNeFailas;
     return false;
   }
   ValytiSistemosKlaida();

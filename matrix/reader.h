@@ -51,8 +51,6 @@ struct EiluciuForma {
   std::int64_t kiekiu_eiluteje = 0;  // values on the counts' line, counts too
   std::int64_t eiluciu = 0;          // lines after it that hold values
   std::int64_t po = 0;  // the values on each of them, -1 where they differ
-  std::int64_t ne_m_eilute = 0;  // the first holding other than m, or 0
-  std::int64_t ne_m = 0;         // how many values that one holds
 };
 
 // Why the data file could not be read, and where.

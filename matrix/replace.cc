@@ -1,11 +1,9 @@
 #include "matrix/replace.h"
 
+#include <algorithm>
+
 std::int32_t Min(const std::int32_t* eil, std::int32_t m) {
-  std::int32_t maz = eil[0];
-  for (std::int32_t j = 1; j < m; ++j) {
-    if (eil[j] < maz) maz = eil[j];
-  }
-  return maz;
+  return *std::min_element(eil, eil + m);
 }
 
 void Pakeisti(std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {

@@ -28,15 +28,6 @@ int Papildyti(Skeneris& sk) {
   return static_cast<unsigned char>(sk.buf[0]);
 }
 
-void PridetiPrieSerijos(Skeneris& sk, int c) {
-  if (sk.serijos_ilgis == 0) {
-    sk.serijos_vieta = sk.v;
-    sk.serija.clear();
-  }
-  if (sk.serijos_ilgis < kIlgiausiaIstrauka) sk.serija += static_cast<char>(c);
-  ++sk.serijos_ilgis;
-}
-
 void BaigtiSerija(Skeneris& sk) {
   for (int c = Ziureti(sk);
        c != kPabaiga && !Tarpas(c) && sk.serijos_ilgis <= kIlgiausiaIstrauka;

@@ -40,9 +40,6 @@ inline bool Skaitmuo(int c) { return c >= '0' && c <= '9'; }
 // Reads the next chunk; returns its first byte, or kPabaiga.
 int Papildyti(Skeneris& sk);
 
-// Adds byte c to the current run, which starts at sk.v when it is empty.
-void PridetiPrieSerijos(Skeneris& sk, int c);
-
 // The next byte (as unsigned char) without taking it, or kPabaiga at the end
 // of the stream or after a read error (then skaitymo_klaida is set).
 inline int Ziureti(Skeneris& sk) {
@@ -59,7 +56,14 @@ inline int Imti(Skeneris& sk) {
   if (Tarpas(c)) {
     sk.serijos_ilgis = 0;
   } else {
-    PridetiPrieSerijos(sk, c);
+    if (sk.serijos_ilgis == 0) {
+      sk.serijos_vieta = sk.v;
+      sk.serija.clear();
+    }
+    if (sk.serijos_ilgis < kIlgiausiaIstrauka) {
+      sk.serija += static_cast<char>(c);
+    }
+    ++sk.serijos_ilgis;
   }
   if (c == '\n') {
     ++sk.v.eil;
@@ -74,14 +78,11 @@ inline int Imti(Skeneris& sk) {
 // that an endless run ends too.
 void BaigtiSerija(Skeneris& sk);
 
-// True when the text starts with UTF-16's byte order mark (UTF-16 cannot be
-// read).
+// True when the text starts with a UTF-16 byte order mark.
 bool Utf16Zyme(Skeneris& sk);
 
-// The document file format that the text's first bytes show, or
-// kNeDokumentas.
+// The document format that the text's first bytes show, or kNeDokumentas.
 Dokumentas DokumentoZyme(Skeneris& sk);
 
-// Skips UTF-8's byte order mark at the start, if there is one; it takes no
-// column.
+// Skips a UTF-8 byte order mark at the start; it takes no column.
 void PraleistiUtf8Zyme(Skeneris& sk);

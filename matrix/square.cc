@@ -19,11 +19,6 @@ void Iterpti(std::int32_t Mas[][Cm], std::int32_t& n, std::int32_t m) {
 void Formuoti(std::int32_t Mas[][Cm], std::int32_t& n, std::int32_t m) {
   // Rows are inserted only while n < m, so n never passes m <= Cm <= Cn.
   static_assert(Cm <= Cn, "a square matrix of Cm rows must fit the store");
-  if (n > m) {
-    const std::int32_t d = n - m;
-    for (std::int32_t k = 0; k < d; ++k) Salinti(Mas, n, m);
-  } else if (n < m) {
-    const std::int32_t d = m - n;
-    for (std::int32_t k = 0; k < d; ++k) Iterpti(Mas, n, m);
-  }
+  while (n > m) Salinti(Mas, n, m);
+  while (n < m) Iterpti(Mas, n, m);
 }

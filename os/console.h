@@ -3,12 +3,10 @@
 #include <string>
 
 // Writes a message (UTF-8) and a line end to standard error, as the screen
-// can show it (see Rodyti): on a Windows console through WriteConsoleW, every
-// letter as it is, laid out for its width; on POSIX, where the locale's
-// character set is UTF-8 (the run takes LC_CTYPE from the environment at its
-// start), as Raidemis shows it, laid out where standard error is a terminal;
-// elsewhere (a redirected stream on Windows, the C locale) in its ASCII form
-// (Ascii), on one line.
+// can show it (see Rodyti): on a Windows console every letter, through
+// WriteConsoleW; on POSIX in a UTF-8 locale (LC_CTYPE taken from the
+// environment at the run's start) as Raidemis shows it; elsewhere in its
+// ASCII form (Ascii). Laid out on a console or terminal, else on one line.
 void Pranesti(const std::string& eilute);
 
 // Writes a ready-made line (UTF-8, and its ASCII form) as Pranesti would,

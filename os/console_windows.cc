@@ -14,8 +14,7 @@
 void Pranesti(const std::string& eilute) {
   const HANDLE klaidos = GetStdHandle(STD_ERROR_HANDLE);
   DWORD rezimas = 0;
-  if (klaidos == nullptr || klaidos == INVALID_HANDLE_VALUE ||
-      !GetConsoleMode(klaidos, &rezimas)) {
+  if (!GetConsoleMode(klaidos, &rezimas)) {
     std::cerr << Rodyti(eilute, Ascii, false) << '\n';
     return;
   }
@@ -36,7 +35,6 @@ void PranestiTiesiai(const char* eilute, const char* ascii) {
   // and its line end; a longer line goes in its ASCII form.
   wchar_t platus[512];
   if (tekstas.empty() || tekstas.size() >= std::size(platus) ||
-      klaidos == nullptr || klaidos == INVALID_HANDLE_VALUE ||
       !GetConsoleMode(klaidos, &rezimas)) {
     std::cerr << ascii << '\n';
     return;

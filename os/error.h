@@ -24,10 +24,9 @@ inline void ValytiSistemosKlaida() {
 // The error of the C library call that failed last. Call it right after
 // that call.
 inline SistemosKlaida SistemosKlaidaDabar() {
-  SistemosKlaida klaida;
-  klaida.klaidos_nr = errno;
 #ifdef _WIN32
-  klaida.windows_kodas = _doserrno;
+  return {errno, _doserrno};
+#else
+  return {errno, 0};
 #endif
-  return klaida;
 }

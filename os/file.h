@@ -5,17 +5,18 @@
 
 #include "os/error.h"
 
-// A file held open for writing, through the platform's own calls.
+// A file held open for writing, through the platform's own calls. A call
+// that takes klaida returns false where the system fails it, with the error
+// in klaida.
 
 // The open file: a file descriptor, or a Windows HANDLE.
 struct Rankena {
   std::intptr_t reiksme = -1;
 };
 
-// Opens the file vardas for writing, creating it when the name is free. A
-// symbolic link is not followed (ELOOP); a named pipe is not waited for
-// (ENXIO where nothing reads it). Returns false, with the error in klaida,
-// when it cannot be opened; on true, fr holds the file.
+// Opens the file vardas for writing into fr, creating it when the name is
+// free. On POSIX a symbolic link is not followed (ELOOP), and a named pipe is
+// not waited for (ENXIO where nothing reads it).
 bool AtidarytiRasymui(std::string vardas, Rankena& fr, SistemosKlaida& klaida);
 
 // What the held file is.
@@ -25,8 +26,7 @@ struct Ypatybes {
   std::uint64_t dydis;     // a regular file's size in bytes
 };
 
-// Fills y for the held file. Returns false, with the error in klaida, when
-// the system cannot tell.
+// Fills y for the held file.
 bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida);
 
 // True when the name vardas, its links followed, names the held file.
@@ -43,18 +43,15 @@ enum class Uzraktas {
 // goes with the file when it is closed.
 Uzraktas Uzrakinti(Rankena fr);
 
-// Empties the held file; the next write goes to its start. Returns false,
-// with the error in klaida, when that fails.
+// Empties the held file; the next write goes to its start.
 bool Tustinti(Rankena fr, SistemosKlaida& klaida);
 
-// Writes tekstas whole to the held file in one call where the system takes
-// it so, each '\n' as the platform's line end (CR LF on Windows). Returns
-// false, with the error in klaida, when a write fails or writes nothing.
+// Writes tekstas whole to the held file, each '\n' as the platform's line end
+// (CR LF on Windows). A write that takes nothing fails as a full disk does.
 bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida);
 
-// Closes the held file; fr then holds none. Returns false, with the error in
-// klaida, when the system reports a failure at closing (a write that a
-// network file system makes only then).
+// Closes the held file; fr then holds none. Fails where the system reports
+// a failure at closing (a write that a network file system makes only then).
 bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida);
 
 // True when the held file is also where the program's standard output or

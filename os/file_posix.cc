@@ -24,7 +24,6 @@ bool Pavyko(bool gerai, SistemosKlaida& klaida) {
 }  // namespace
 
 bool AtidarytiRasymui(std::string vardas, Rankena& fr, SistemosKlaida& klaida) {
-  ValytiSistemosKlaida();
   // O_NONBLOCK, so that a pipe without a reader fails at once instead of
   // waiting for one; it is cleared for writing.
   const int fd =
@@ -39,7 +38,6 @@ bool AtidarytiRasymui(std::string vardas, Rankena& fr, SistemosKlaida& klaida) {
 
 bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
   struct stat st {};
-  ValytiSistemosKlaida();
   if (!Pavyko(fstat(Fd(fr), &st) == 0, klaida)) return false;
   y.paprastas = S_ISREG(st.st_mode);
   y.nuorodos = static_cast<unsigned long>(st.st_nlink);
@@ -53,23 +51,17 @@ bool TasPatsFailas(Rankena fr, std::string vardas) {
 }
 
 Uzraktas Uzrakinti(Rankena fr) {
-  int r = 0;
-  do {
-    r = flock(Fd(fr), LOCK_EX | LOCK_NB);
-  } while (r != 0 && errno == EINTR);
-  if (r == 0) return Uzraktas::kGerai;
+  if (flock(Fd(fr), LOCK_EX | LOCK_NB) == 0) return Uzraktas::kGerai;
   return errno == EWOULDBLOCK ? Uzraktas::kUzimtas : Uzraktas::kNepalaiko;
 }
 
 bool Tustinti(Rankena fr, SistemosKlaida& klaida) {
-  ValytiSistemosKlaida();
   return Pavyko(ftruncate(Fd(fr), 0) == 0 && lseek(Fd(fr), 0, SEEK_SET) == 0,
                 klaida);
 }
 
 bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
   for (std::size_t k = 0; k < tekstas.size();) {
-    ValytiSistemosKlaida();
     const ssize_t parasyta =
         write(Fd(fr), tekstas.data() + k, tekstas.size() - k);
     if (parasyta < 0 && errno == EINTR) continue;
@@ -82,7 +74,6 @@ bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
 }
 
 bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida) {
-  ValytiSistemosKlaida();
   // The descriptor is gone whatever close returns, EINTR included.
   const bool gerai = fr.reiksme < 0 || close(Fd(fr)) == 0 || errno == EINTR;
   fr.reiksme = -1;

@@ -39,9 +39,7 @@ bool AtidarytiRasymui(std::string vardas, Rankena& fr, SistemosKlaida& klaida) {
 }
 
 bool Ypatybiu(Rankena fr, Ypatybes& y, SistemosKlaida& klaida) {
-  y.paprastas = GetFileType(H(fr)) == FILE_TYPE_DISK;
-  y.nuorodos = 1;
-  y.dydis = 0;
+  y = Ypatybes{GetFileType(H(fr)) == FILE_TYPE_DISK, 1, 0};
   if (!y.paprastas) return true;
   BY_HANDLE_FILE_INFORMATION info{};
   if (!Pavyko(GetFileInformationByHandle(H(fr), &info), klaida)) return false;
@@ -86,7 +84,6 @@ bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida) {
   }
   for (std::size_t k = 0; k < eilutes.size();) {
     DWORD parasyta = 0;
-    SetLastError(0);
     const bool gerai =
         WriteFile(H(fr), eilutes.data() + k,
                   static_cast<DWORD>(eilutes.size() - k), &parasyta, nullptr);
@@ -107,10 +104,7 @@ bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida) {
 bool StandartineIsvestis(Rankena fr) {
   for (const DWORD kuri : {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
     const HANDLE h = GetStdHandle(kuri);
-    if (h != nullptr && h != INVALID_HANDLE_VALUE &&
-        GetFileType(h) == FILE_TYPE_DISK && TasPats(H(fr), h)) {
-      return true;
-    }
+    if (GetFileType(h) == FILE_TYPE_DISK && TasPats(H(fr), h)) return true;
   }
   return false;
 }

@@ -7,15 +7,14 @@
 // Windows: runs the command interpreter's "pause" where standard output is
 // the console or standard input is not; otherwise, or where that fails,
 // waits on the console of standard input itself.
-// POSIX: only where standard input is a terminal. Switches it to take one
-// key unechoed (Ctrl-C included), shows the prompt, reads the key and puts
-// the terminal's settings back. Started in the background, the program is
-// stopped by SIGTTOU until it is in the foreground, and takes the settings
-// it finds there. While it waits, a signal that ends the program
-// (os/ending_signals.h) puts the settings back first, where the program is
-// in the terminal's foreground; the signals' actions are given back after
-// the wait. Stopped while it waits, the program leaves the terminal as it
-// is, and does not switch it again when continued. Where the terminal cannot
-// be switched (as from an orphaned process group) or the prompt cannot be
-// written, it returns without reading a key.
+// POSIX: only where standard input is a terminal, switched to take one key
+// unechoed (Ctrl-C included), then put back as it was. Started in the
+// background, the program is stopped by SIGTTOU until it is in the
+// foreground, and takes the settings it finds there. For the wait it takes
+// over the signals that end the program, so that they put the settings back
+// first (from the terminal's foreground), and gives them back after it.
+// Stopped while it waits, it leaves the terminal as it is, and does not
+// switch it again when continued. Where the terminal cannot be switched (as
+// from an orphaned process group) or the prompt cannot be written, it
+// returns without reading a key.
 void Pauze();

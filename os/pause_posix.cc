@@ -5,10 +5,45 @@
 #include <cerrno>
 #include <iostream>
 
-#include "os/ending_signals.h"
 #include "os/pause.h"
 
 namespace {
+
+// The signals that a program can catch and whose default action ends it;
+// the real-time ones, SIGRTMIN to SIGRTMAX, are not constants and are added
+// by KiekvienamBaigianciam.
+constexpr int kBaigiantysSignalai[] = {
+    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP,   SIGABRT, SIGBUS,
+    SIGFPE,    SIGUSR1, SIGSEGV, SIGUSR2, SIGPIPE,   SIGALRM, SIGTERM,
+    SIGXCPU,   SIGXFSZ, SIGSYS,  SIGPROF, SIGVTALRM,
+#ifdef SIGPOLL
+    SIGPOLL,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+#ifdef SIGEMT
+    SIGEMT,
+#endif
+};
+
+// One more than the largest signal number.
+#ifdef NSIG
+constexpr int kSignaluRiba = NSIG;
+#else
+constexpr int kSignaluRiba = 65;
+#endif
+
+// Calls veiksmas(s) for each signal that ends the program.
+void KiekvienamBaigianciam(void (*veiksmas)(int)) {
+  for (const int s : kBaigiantysSignalai) veiksmas(s);
+#ifdef SIGRTMIN
+  for (int s = SIGRTMIN; s <= SIGRTMAX && s < kSignaluRiba; ++s) veiksmas(s);
+#endif
+}
 
 // The terminal's settings before the wait, and whether the handler is to put
 // them back: set before the wait switches the terminal and cleared after it
@@ -16,6 +51,9 @@ namespace {
 // back is either needed or harmless.
 termios pradine{};
 volatile sig_atomic_t atstatyti = 0;
+
+// What each signal did before the wait.
+struct sigaction buvo[kSignaluRiba];
 
 // For a signal that ends the program while it waits: puts the terminal back,
 // then ends the program by the signal's default action. Only from the
@@ -32,15 +70,29 @@ extern "C" void AtstatytiIrBaigti(int signalas) {
   static_cast<void>(raise(signalas));
 }
 
+// Keeps in buvo what signalas does and makes AtstatytiIrBaigti its handler,
+// unless signalas is ignored (SIGPIPE, or one the program was started with
+// ignored): then it stays ignored.
+void Perimti(int signalas) {
+  struct sigaction naujas {};
+  naujas.sa_handler = AtstatytiIrBaigti;
+  sigemptyset(&naujas.sa_mask);
+  if (sigaction(signalas, nullptr, &buvo[signalas]) == 0 &&
+      buvo[signalas].sa_handler != SIG_IGN) {
+    sigaction(signalas, &naujas, nullptr);
+  }
+}
+
+// Puts back what signalas did before Perimti; where Perimti changed nothing,
+// this changes nothing either (a signal it could not look at cannot be set).
+void Grazinti(int signalas) { sigaction(signalas, &buvo[signalas], nullptr); }
+
 }  // namespace
 
 void Pauze() {
   std::cout.flush();
   if (!isatty(STDIN_FILENO)) return;
-  sigset_t jokiu;
-  sigemptyset(&jokiu);
-  KiekvienamBaigianciam(
-      [&jokiu](int s) { Perimti(s, AtstatytiIrBaigti, jokiu); });
+  KiekvienamBaigianciam(Perimti);
 
   // Started in the background, the program is stopped here by SIGTTOU until
   // it is in the foreground, so that it takes the settings the shell gives

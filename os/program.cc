@@ -30,13 +30,11 @@ void ParuostiProcesa() {
 #endif
 }
 
-bool PaleidziamasSavoAplanke() {
 #ifdef _WIN32
-  return true;
+bool PaleidziamasSavoAplanke() { return true; }
 #else
-  return false;
+bool PaleidziamasSavoAplanke() { return false; }
 #endif
-}
 
 fs::path ProgramosAplankas() {
 #ifdef _WIN32
@@ -69,12 +67,11 @@ fs::path LaikinasAplankas() {
 #endif
 }
 
-std::vector<std::string> Argumentai(int argc, char** argv) {
+std::vector<std::string> Argumentai([[maybe_unused]] int argc,
+                                    [[maybe_unused]] char** argv) {
   std::vector<std::string> argumentai;
 #ifdef _WIN32
   // argv holds the arguments in the ANSI code page, which may lack letters.
-  static_cast<void>(argc);
-  static_cast<void>(argv);
   int kiek = 0;
   wchar_t** platus = CommandLineToArgvW(GetCommandLineW(), &kiek);
   for (int k = 1; platus != nullptr && k < kiek; ++k) {

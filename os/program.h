@@ -7,11 +7,10 @@
 // The running program itself: where it is, what it was given, and how it
 // starts.
 
-// Makes sure that standard input, output and error are open (on the null
-// device where they were closed), so that no file the program opens takes
-// their place; on POSIX ignores SIGPIPE and SIGXFSZ, so that a write to a
-// closed pipe or past a file size limit fails with its error instead of
-// ending the program.
+// On POSIX, opens standard input, output and error on the null device where
+// they were closed, so that no file the program opens takes their place, and
+// ignores SIGPIPE and SIGXFSZ, so that a write to a closed pipe or past a
+// file size limit fails with its error instead of ending the program.
 void ParuostiProcesa();
 
 // True on Windows, where a double-click starts a program in its own folder.

@@ -13,8 +13,7 @@ void Vidurkiai(std::ostream& fr, const std::int32_t Mas[][Cm], std::int32_t n,
   for (std::int32_t i = 0; i < n; ++i) {
     fr << "Eilut\xeb nr. " << std::to_string(i + 1) << ": ";
     if (const std::optional<double> vid = Vidurkis(Mas[i], m)) {
-      // Fixed notation with 2 decimals and a full stop, correctly rounded,
-      // whatever locale the stream or the program has.
+      // Correctly rounded, with a full stop whatever the locale.
       char skaicius[32];
       const std::to_chars_result r =
           std::to_chars(skaicius, skaicius + sizeof skaicius, *vid,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <utility>
 
 namespace {
 
@@ -33,24 +32,19 @@ void Linija(std::ostream& fr, std::int32_t kiek) {
   fr << '\n';
 }
 
-void Antraste(std::ostream& fr, std::string pavadinimas, std::int32_t m) {
+void Spausdinti(std::ostream& fr, std::string pavadinimas,
+                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
   fr << '\n' << pavadinimas << '\n';
   Linija(fr, m + 1);
+  // Each line of numbers is put together in a buffer and written at once.
   char eil[kIlgiausiaEilute];
   char* p = std::copy_n(" | E.\\S. | ", 11, eil);
   for (std::int32_t k = 1; k <= m; ++k) p = Laukas(p, k);
   *p++ = '\n';
   fr.write(eil, p - eil);
   Linija(fr, m + 1);
-}
-
-void Spausdinti(std::ostream& fr, std::string pavadinimas,
-                const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m) {
-  Antraste(fr, std::move(pavadinimas), m);
-  // Each row line is put together in a buffer and written at once.
-  char eil[kIlgiausiaEilute];
   for (std::int32_t i = 0; i < n; ++i) {
-    char* p = Laukas(std::copy_n(" | ", 3, eil), i + 1);
+    p = Laukas(std::copy_n(" | ", 3, eil), i + 1);
     for (std::int32_t j = 0; j < m; ++j) p = Laukas(p, Mas[i][j]);
     *p++ = '\n';
     fr.write(eil, p - eil);

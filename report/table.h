@@ -15,12 +15,9 @@
 // and a hyphen, then a line end.
 void Linija(std::ostream& fr, std::int32_t kiek);
 
-// Writes a table's heading: an empty line, the title, and the column numbers
-// 1..m between two frame lines.
-void Antraste(std::ostream& fr, std::string pavadinimas, std::int32_t m);
-
-// Writes a whole table section into fr: the heading, one line per row with
-// its number and elements, a closing frame line and an empty line.
+// Writes a whole table section into fr: an empty line, the title, the column
+// numbers 1..m between two frame lines, one line per row with its number and
+// elements, a closing frame line and an empty line.
 // Requires: 0 <= n <= Cn, 0 <= m <= Cm.
 void Spausdinti(std::ostream& fr, std::string pavadinimas,
                 const std::int32_t Mas[][Cm], std::int32_t n, std::int32_t m);

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <string>
 
+#include "matrix/reader.h"
 #include "os/error.h"
 #include "os/file_reason.h"
 
-// What the person most likely did wrong, and what to do, as words to add
-// to a message.
+// What the person most likely did wrong, and what to do, for the messages.
 
 // The likely cause of a run in a temporary folder, and what to do: "tikriausiai
 // tiesiai iš ZIP archyvo: pirma išskleiskite archyvą ...".
@@ -18,6 +18,10 @@ extern const char kIsArchyvo[];
 // of its name, its name in the program's own folder programos.
 std::string KurIeskoti(std::string Duom,
                        const std::filesystem::path& programos);
+
+// The message that the data file vardas is a document of the format d (not
+// kNeDokumentas), not text, and how to save it as plain text of its name.
+std::string DokumentasNeTekstas(Dokumentas d, std::string vardas);
 
 // " (kodas N: the system's text)" for the error k, or nothing when the call
 // set no code.

@@ -1,13 +1,9 @@
 #include "words/messages.h"
 
-#include <filesystem>
-
-#include "os/file_reason.h"
 #include "text/utf8.h"
-#include "words/documents.h"
 #include "words/hints.h"
-#include "words/line_shape.h"
 #include "words/near_names.h"
+#include "words/notes.h"
 #include "words/value_hints.h"
 
 namespace {
@@ -60,8 +56,12 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
   switch (klaida.rusis) {
     case SkaitymoKlaida::kNera:
       break;
-    case SkaitymoKlaida::kNeatidaromas: {
-      const FailoPriezastis p = Priezastis(Duom, false, klaida.sistemos_klaida);
+    case SkaitymoKlaida::kNeatidaromas:
+    case SkaitymoKlaida::kNeFailas: {
+      const FailoPriezastis p =
+          klaida.rusis == SkaitymoKlaida::kNeFailas
+              ? FailoPriezastis::kNeFailas
+              : Priezastis(Duom, false, klaida.sistemos_klaida);
       if (p == FailoPriezastis::kNerastas) {
         return "duomenų failas " + vardas + " nerastas" + Aplanke(Duom) + "." +
                KurIeskoti(Duom, programos);
@@ -69,10 +69,6 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
       return "nepavyko atidaryti duomenų failo " + vardas + Aplanke(Duom) +
              ": " + Zodziais(p, false, klaida.sistemos_klaida, Duom, "") + ".";
     }
-    case SkaitymoKlaida::kNeFailas:
-      return "nepavyko atidaryti duomenų failo " + vardas + Aplanke(Duom) +
-             ": " + Zodziais(FailoPriezastis::kNeFailas, false, {}, Duom, "") +
-             ".";
     case SkaitymoKlaida::kNeperskaitomas:
       return "nepavyko perskaityti duomenų failo " + vardas + " iki galo" +
              KodasIrTekstas(klaida.sistemos_klaida) +
@@ -119,8 +115,8 @@ std::string NeirasytaPranesimas(std::string Rez, std::string Duom,
   return "nepavyko įrašyti rezultatų failo " + Pavadinimas(Rez) + Aplanke(Rez) +
          ": " + Zodziais(p, true, k, Duom, Rez) +
          (isvalyta ? "."
-                   : ".\nRezultatų failo išvalyti nepavyko, tad jame gali "
-                     "būti likusi nepilna ataskaita.");
+                   : ".\nRezultatų faile gali būti likusi nepilna ataskaita: "
+                     "ištrinkite jį ir paleiskite programą dar kartą.");
 }
 
 std::string NepakeistaAtaskaita(std::string Rez, std::string Duom,

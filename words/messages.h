@@ -7,10 +7,9 @@
 #include "os/error.h"
 #include "os/file_reason.h"
 
-// The words of the program's messages, in UTF-8 without a final line end;
-// '\n' stands where a message's lines part on a console (see Rodyti). A file
-// that cannot be opened or written is named with the folder that holds it,
-// as an absolute path.
+// The words of the program's messages, in UTF-8 without a final line end, '\n'
+// where their lines part on a console (see Rodyti). A file that cannot be
+// opened or written is named with its folder, as an absolute path.
 
 // " aplanke " and the folder that holds the file vardas; nothing when the
 // working folder is gone.

@@ -185,9 +185,9 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "pagal juos, o ne pagal eilutes."},
       {"3 4\n1 2 3 4\n5 6 7\n",
        "Masyvas.txt:4:1: truksta elemento [2, 4]: failas baigesi. Eiluciu "
-       "skaicius 3, stulpeliu skaicius 4, bet eiluteje Nr. 3 yra 3 skaiciai: "
-       "ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma pagal "
-       "juos, o ne pagal eilutes."},
+       "skaicius 3, stulpeliu skaicius 4, bet eilutese yra nevienodai "
+       "skaiciu: ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma "
+       "pagal juos, o ne pagal eilutes."},
       {"2 5 1 2\n3 4 5 6\n",
        "Masyvas.txt:3:1: truksta elemento [2, 2]: failas baigesi. Pirmieji du "
        "skaiciai (2 ir 5) laikomi eiluciu ir stulpeliu skaiciais, bet pirmoje "
@@ -398,8 +398,8 @@ TEST(Messages, NameTheReasonTheSystemGave) {
        "paleiskite programa dar karta."},
       {Eilute(NeirasytaPranesimas("Rezultatai.txt", "Masyvas.txt",
                                   FailoPriezastis::kKita, sistema(EIO), false)),
-       ". Rezultatu failo isvalyti nepavyko, tad jame gali buti likusi nepilna "
-       "ataskaita."},
+       ". Rezultatu faile gali buti likusi nepilna ataskaita: istrinkite ji "
+       "ir paleiskite programa dar karta."},
   };
   for (const Atvejis& a : atvejai) {
     EXPECT_NE(std::string::npos, a.pranesimas.find(a.priezastis))

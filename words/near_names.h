@@ -42,10 +42,9 @@ bool ProgramosAplankeYra(const std::filesystem::path& aplankas,
                          const std::filesystem::path& programos,
                          std::string vardas);
 
-// True when a part of the path aplankas is a folder that a program is
-// unpacked into when it is run from inside its archive: ending in ".zip"
-// (any letter case), as Windows' own ...\Temp1_masyvas.zip\, or starting
-// "7zO" (7-Zip) or "Rar$EX" (WinRAR).
+// True when a part of the path aplankas is where a program run from inside its
+// archive is unpacked: ending in ".zip" (any letter case), as Windows' own
+// ...\Temp1_masyvas.zip\, or starting "7zO" (7-Zip) or "Rar$EX" (WinRAR).
 bool ZipAplanke(const std::filesystem::path& aplankas);
 
 // True when the folder aplankas is the temporary folder laikinas or lies

@@ -5,9 +5,69 @@
 #include "os/program.h"
 #include "text/utf8.h"
 #include "words/hints.h"
-#include "words/line_shape.h"
 #include "words/messages.h"
 #include "words/near_names.h"
+
+namespace {
+
+// "N skaičius", "N skaičiai" or "N skaičių", the noun as the number takes it.
+std::string Skaiciai(std::int64_t n) {
+  const std::int64_t d = n % 10;
+  if (d == 0 || (n % 100 >= 11 && n % 100 <= 19)) {
+    return std::to_string(n) + " skaičių";
+  }
+  return std::to_string(n) + (d == 1 ? " skaičius" : " skaičiai");
+}
+
+// What the lines show, as EiluciuPastaba says, then on a line of its own
+// what to check or do: a clause to follow a colon or a semicolon.
+std::string EiluciuNeatitikimas(const EiluciuForma& f) {
+  const bool vienoje =
+      f.eiluciu == 0 || (f.eiluciu == 1 && f.kiekiu_eiluteje <= 2);
+  if (vienoje || (f.po > 0 && f.m > 0 && f.m % f.po == 0)) return "";
+  const std::string n = std::to_string(f.n);
+  const std::string m = std::to_string(f.m);
+  if (f.kiekiu_eiluteje > 2 && f.po == f.kiekiu_eiluteje) {
+    return "pirmieji du skaičiai" +
+           (f.m < 0 ? "" : " (" + n + " ir " + m + ")") +
+           " laikomi eilučių ir stulpelių skaičiais, bet pirmoje eilutėje "
+           "yra " +
+           Skaiciai(f.po) +
+           ", kaip ir kiekvienoje kitoje:\njei tai matricos eilutė, failo "
+           "pradžioje įrašykite eilutę „" +
+           std::to_string(f.eiluciu + 1) + " " + std::to_string(f.po) +
+           "“ (eilučių ir stulpelių skaičius).";
+  }
+  if (f.m < 0) return "";
+  return "eilučių skaičius " + n + ", stulpelių skaičius " + m + ", bet " +
+         (f.po > 0 ? "kiekvienoje eilutėje yra " + Skaiciai(f.po)
+                   : "eilutėse yra nevienodai skaičių") +
+         ":\nar teisingi eilučių ir stulpelių skaičiai? Matrica skaitoma "
+         "pagal juos, o ne pagal eilutes.";
+}
+
+// The names as "A", "A ir B", "A, B ir C".
+std::string Isvardyti(const std::vector<std::string>& vardai) {
+  std::string tekstas;
+  for (std::size_t k = 0; k < vardai.size(); ++k) {
+    if (k > 0) tekstas += k + 1 == vardai.size() ? " ir " : ", ";
+    tekstas += vardai[k];
+  }
+  return tekstas;
+}
+
+}  // namespace
+
+std::string EiluciuPastaba(const EiluciuForma& forma) {
+  const std::string s = EiluciuNeatitikimas(forma);
+  return s.empty() ? "" : "Pastaba: " + s;
+}
+
+std::string EiluciuUzuomina(const EiluciuForma& forma) {
+  std::string s = EiluciuNeatitikimas(forma);
+  if (!s.empty()) s[0] = static_cast<char>(s[0] - 'a' + 'A');  // ASCII
+  return s.empty() ? "" : "\n" + s;
+}
 
 std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
                                  const EiluciuForma& forma) {
@@ -42,20 +102,6 @@ std::string KoduotesPastaba(std::string Rez) {
          "rodo keistus ženklus vietoj lietuviškų raidžių, skaitykite "
          "SKAITYKITE.txt skyrių „KAIP ATIDARYTI ATASKAITĄ“.";
 }
-
-namespace {
-
-// The names as "A", "A ir B", "A, B ir C".
-std::string Isvardyti(const std::vector<std::string>& vardai) {
-  std::string tekstas;
-  for (std::size_t k = 0; k < vardai.size(); ++k) {
-    if (k > 0) tekstas += k + 1 == vardai.size() ? " ir " : ", ";
-    tekstas += vardai[k];
-  }
-  return tekstas;
-}
-
-}  // namespace
 
 std::string LaikinoAplankoPastaba(std::string Rez,
                                   const std::filesystem::path& laikinas) {

@@ -11,9 +11,22 @@
 // UTF-8 without its line end: a warning ("Įspėjimas: ...") or a note
 // ("Pastaba: ..."). A note that does not apply is empty.
 
+// The note on what the data file's lines, forma, show where they disagree with
+// its counts: that each line after the counts' holds k values, or that they
+// hold unequal numbers of values, then to check the counts; where the counts'
+// line holds as many values as each line after it, more than two, that the
+// first two are taken as the counts, and what to write first (with a count not
+// read, forma.m < 0, only that). Empty where they agree: all the values on one
+// line, or on one after the counts alone, or each line after the counts'
+// holding k values, m a positive multiple of k.
+std::string EiluciuPastaba(const EiluciuForma& forma);
+
+// The same as a sentence on a line of its own, to end a failure's message.
+std::string EiluciuUzuomina(const EiluciuForma& forma);
+
 // The warning that more than white space follows the last value of the data
 // file Duom, at vieta; it asks whether the counts are right, or tells what
-// the lines show where they disagree with the counts (see line_shape.h).
+// the lines show where they disagree with the counts, as EiluciuPastaba.
 std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
                                  const EiluciuForma& forma);
 
@@ -26,9 +39,8 @@ std::string PavyzdzioPastaba(std::string Duom, const std::int32_t Mas[][Cm],
 // The note that the results file Rez is Windows-1257 text.
 std::string KoduotesPastaba(std::string Rez);
 
-// The note that the results file Rez was written in the temporary folder
-// laikinas, or within it, where Windows may delete it: extract the archive
-// first.
+// The note that the results file Rez lies in the temporary folder laikinas or
+// within it, where Windows may delete it: extract the archive first.
 std::string LaikinoAplankoPastaba(std::string Rez,
                                   const std::filesystem::path& laikinas);
 

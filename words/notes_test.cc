@@ -13,7 +13,6 @@
 #include "os/program.h"
 #include "text/ascii.h"
 #include "text/wrap.h"
-#include "words/line_shape.h"
 #include "words/messages.h"
 
 namespace {
@@ -74,6 +73,8 @@ TEST(Notes, SayWhereTheLinesDisagreeWithTheCounts) {
   const std::string kKlausimas =
       ": ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma pagal "
       "juos, o ne pagal eilutes.";
+  const std::string k21 =
+      "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21\n";
   const auto pertekliai = [](const std::string& vieta) {
     return "Ispejimas: Masyvas.txt:" + vieta +
            ": po paskutinio elemento dar yra skaiciu ar teksto, ju "
@@ -102,10 +103,13 @@ TEST(Notes, SayWhereTheLinesDisagreeWithTheCounts) {
            "eiluciu skaicius 1, stulpeliu skaicius 10, bet kiekvienoje "
            "eiluteje yra 11 skaiciu" +
            kKlausimas},
-      {"4 7\n" + std::string(21, '\n') + "1 2 3 4 5 6 7\n" +
-           "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21\n",
-       "Pastaba: eiluciu skaicius 4, stulpeliu skaicius 7, bet eiluteje Nr. 24 "
-       "yra 21 skaicius" +
+      {"6 7\n" + k21 + k21,
+       "Pastaba: eiluciu skaicius 6, stulpeliu skaicius 7, bet kiekvienoje "
+       "eiluteje yra 21 skaicius" +
+           kKlausimas},
+      {"4 7\n1 2 3 4 5 6 7\n" + k21,
+       "Pastaba: eiluciu skaicius 4, stulpeliu skaicius 7, bet eilutese yra "
+       "nevienodai skaiciu" +
            kKlausimas},
       // The counts forgotten, with no value left over.
       {"2 2 3\n4 5 6\n",

@@ -22,9 +22,8 @@ const char* const kSkaitmenuEile[] = {
     "\xc4\x85", "\xc4\x8d", "\xc4\x99", "\xc4\x97",     "\xc4\xaf",
     "\xc5\xa1", "\xc5\xb3", "\xc5\xab", "\xe2\x80\x9e", "\xe2\x80\x9c"};
 
-// The character at t[k] as UTF-8: a valid one as it is, another byte as
-// Raidemis shows it in quoted text (Windows-1257). Sets ilgis to its length
-// in t.
+// The character at t[k] as UTF-8 (a byte that is no UTF-8 as Raidemis shows it,
+// in Windows-1257); ilgis gets its length in t.
 std::string Simbolis(const std::string& t, std::size_t k, std::size_t& ilgis) {
   ilgis = Utf8Simbolis(t, k);
   if (ilgis > 0) return t.substr(k, ilgis);
