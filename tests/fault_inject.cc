@@ -55,8 +55,8 @@ F Tikroji(const char* vardas) {
 }  // namespace
 
 extern "C" void* malloc(std::size_t size) {
-  if (kas[0] == 'a' && (++skaiciuota == kuris ||
-                        (kas[5] == 'f' && skaiciuota > kuris))) {
+  if (kas[0] == 'a' &&
+      (++skaiciuota == kuris || (kas[5] == 'f' && skaiciuota > kuris))) {
     errno = ENOMEM;
     return nullptr;
   }
