@@ -81,7 +81,7 @@ std::string Vykdyti(std::string& ispejimas, std::string& pavyzdys) {
   std::string klaida;
   std::ostringstream fr;
   if (Skaityti(Duom, Mas, n, m, perteklius, forma, skaitymo_klaida)) {
-    pavyzdys = PavyzdzioPastaba(Duom, Mas, n, m);
+    pavyzdys = PavyzdzioPastaba(Duom, Mas, n, m, LaikinasAplankas());
     // The report's four sections, in their order.
     Spausdinti(fr, " Pradiniai duomenys:", Mas, n, m);
     Vidurkiai(fr, Mas, n, m);

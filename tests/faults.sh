@@ -66,7 +66,7 @@ signal:1:15|143|empty|
 signal:1:1|129|empty|
 signal:1:11|139|empty|
 read:1:5|1|empty|nepavyko perskaityti duomenu failo Masyvas.txt iki galo (kodas 5
-close:1:5|1|-|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke $work/run: kita sistemos klaida (kodas 5: Input/output error): paleiskite programa dar karta, o jei klaida kartosis, parodykite si pranesima destytojui ar mokytojui. Rezultatu faile gali buti likusi nepilna ataskaita: istrinkite ji ir paleiskite programa dar karta.
+close:1:5|1|-|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke $work/run: kita sistemos klaida (kodas 5: Input/output error): paleiskite programa dar karta, o jei klaida kartosis, parodykite si pranesima destytojui ar mokytojui. Rezultatu faile gali buti likusi nebaigta ataskaita: istrinkite ji ir paleiskite programa dar karta.
 fstat:5|1|unchanged|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke
 flock:37|0|whole|
 rm Rezultatai.txt; mkfifo Rezultatai.txt|1|-|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke $work/run: tai kanalas (FIFO)

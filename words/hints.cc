@@ -37,7 +37,7 @@ constexpr Rusis kRusys[] = {
      "„Failas“, „Įrašyti kaip“, failo tipas „Tekstas (.txt)“ (Text), vardas "},
     {kPdf, "PDF dokumentas",
      "Atidarykite jį, pažymėkite skaičius, nukopijuokite juos į Užrašų "
-     "knygelę ir ten įrašykite: „Failas“, „Įrašyti kaip“, vardas "},
+     "knygelę ir įrašykite failą: „Failas“, „Įrašyti kaip“, vardas "},
     {kZip, "Word (.docx), Excel (.xlsx) ar LibreOffice (.odt) dokumentas",
      kKaipBetKuri},
     {kOffice, "senesnės Word (.doc) ar Excel (.xls) versijos dokumentas",
@@ -59,9 +59,9 @@ const Rusis* Rasti(Dokumentas d) {
 }  // namespace
 
 const char kIsArchyvo[] =
-    "tikriausiai tiesiai iš ZIP archyvo: pirma išskleiskite archyvą "
-    "(„Išskleisti viską...“, angl. Extract All) ir paleiskite programą iš "
-    "išskleisto aplanko.";
+    "Programa tikriausiai paleista tiesiai iš ZIP archyvo: pirma išskleiskite "
+    "archyvą („Išskleisti viską...“, angl. Extract All) ir paleiskite "
+    "programą iš išskleisto aplanko.";
 
 std::string KurIeskoti(std::string Duom,
                        const std::filesystem::path& programos) {
@@ -70,16 +70,15 @@ std::string KurIeskoti(std::string Duom,
   const std::string kamienas = Utf8(std::filesystem::path(vardas).stem());
   std::string tekstas;
   if (ZipAplanke(aplankas)) {
-    tekstas +=
-        std::string("\nPrograma paleista laikinajame aplanke, ") + kIsArchyvo;
+    tekstas += std::string("\n") + kIsArchyvo;
   }
   for (const PanasusVardas& kitas : PanasusVardai(aplankas, vardas)) {
     tekstas += "\nTen yra failas " + kitas.vardas;
     switch (kitas.rusis) {
       case PanasusVardas::kDuPletiniai:
         tekstas +=
-            ": jo varde du plėtiniai (Windows paslepia paskutinįjį). "
-            "Pervardykite jį – naujas vardas " +
+            ": jo varde du plėtiniai (kai plėtiniai paslėpti, Windows rodo tik "
+            "pirmąjį). Pervardykite jį – naujas vardas " +
             vardas + "; jei plėtiniai paslėpti, rašykite tik " + kamienas + ".";
         break;
       case PanasusVardas::kKitosRaides:
@@ -155,13 +154,13 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k,
           "ištrinkite nuorodą");
     case FailoPriezastis::kTasPatsFailas:
       return "tai tas pats failas kaip duomenų failas " + duom +
-             " (vienas yra nuoroda į kitą), tad abu palikti nepakeisti.\nKad "
-             "duomenys išliktų, atidarykite " +
+             " (tai vienas failas dviem vardais), tad abu palikti nepakeisti."
+             "\nKad duomenys išliktų, atidarykite " +
              duom +
              " ir įrašykite jį kitu vardu („Failas“, „Įrašyti kaip“); tada "
              "ištrinkite " +
              duom + " ir " + Pavadinimas(Rez) +
-             ", o naująjį failą pavadinkite " + duom;
+             ", o naująjį failą pervardykite – naujas vardas " + duom;
     case FailoPriezastis::kKitiVardai:
       return ir(
           "šis failas turi ir kitų vardų (tai vienas failas keliais "
@@ -171,9 +170,9 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k,
       return "į jį nukreipta ir pačios programos išvestis (pvz., masyvas > " +
              Pavadinimas(Rez) + "):\nnukreipkite ją į kitą failą";
     case FailoPriezastis::kUzimtas:
-      return "į jį dabar rašo kita programa, tikriausiai kita tuo pat metu "
-             "paleista šios programos kopija:\npalaukite, kol ji baigs, ir "
-             "paleiskite programą dar kartą";
+      return "į jį dabar rašo kita programa – tikriausiai tuo pat metu "
+             "paleista dar viena šios programos kopija:\npalaukite, kol ji "
+             "baigs, ir paleiskite programą dar kartą";
     case FailoPriezastis::kNerastas:
       return ir(
           "tai nuoroda į failą ar aplanką, kurio nėra:\ništrinkite "
@@ -192,9 +191,9 @@ std::string Zodziais(FailoPriezastis p, bool rasymas, const SistemosKlaida& k,
       return "failą naudoja kita programa (pvz., Excel ar Word):\nuždarykite "
              "jį ten ir paleiskite šią programą dar kartą";
     case FailoPriezastis::kTikSkaitymui:
-      return "failas pažymėtas „Tik skaitymui“ (Read-only):\nspustelėkite jį "
+      return "failas pažymėtas „Tik skaityti“ (Read-only):\nspustelėkite jį "
              "dešiniuoju pelės mygtuku, pasirinkite „Ypatybės“ (Properties), "
-             "nuimkite žymę „Tik skaitymui“ ir spustelėkite „Gerai“";
+             "nuimkite žymę „Tik skaityti“ ir spustelėkite „Gerai“";
     case FailoPriezastis::kNeraLeidimo:
       return rasymas
                  ? "neturite teisės rašyti į šį failą ar aplanką:\n"

@@ -9,8 +9,8 @@
 
 // What the person most likely did wrong, and what to do, for the messages.
 
-// The likely cause of a run in a temporary folder, and what to do: "tikriausiai
-// tiesiai iš ZIP archyvo: pirma išskleiskite archyvą ...".
+// The likely cause of a run in a temporary folder, and what to do, a sentence:
+// "Programa tikriausiai paleista tiesiai iš ZIP archyvo: pirma ...".
 extern const char kIsArchyvo[];
 
 // Where the data file Duom may be when it is not found, each hint on a line

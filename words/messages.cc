@@ -63,7 +63,9 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
               ? FailoPriezastis::kNeFailas
               : Priezastis(Duom, false, klaida.sistemos_klaida);
       if (p == FailoPriezastis::kNerastas) {
-        return "duomenų failas " + vardas + " nerastas" + Aplanke(Duom) + "." +
+        return "duomenų failas " + vardas + " nerastas" + Aplanke(Duom) +
+               ".\nĮrašykite jį į šį aplanką ir paleiskite programą dar "
+               "kartą." +
                KurIeskoti(Duom, programos);
       }
       return "nepavyko atidaryti duomenų failo " + vardas + Aplanke(Duom) +
@@ -88,12 +90,16 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
              vardas + " Užrašų knygele.";
     case SkaitymoKlaida::kBaigesi:
       if (klaida.kuri.reiksme == Kuri::kEiluciuSkaicius) {
-        return "duomenų failas " + vardas +
-               " tuščias: jame turi būti eilučių skaičius, stulpelių skaičius "
-               "ir elementai.";
+        return "duomenų failas " + vardas + " tuščias:\nįrašykite į jį " +
+               "eilučių skaičių, stulpelių skaičių ir lentelės skaičius.";
       }
       return ties + "trūksta " + Reiksme(klaida.kuri, true) +
-             ": failas baigėsi." + EiluciuUzuomina(klaida.forma);
+             ": failas baigėsi." +
+             (klaida.kuri.reiksme == Kuri::kElementas
+                  ? "\nPridėkite trūkstamus skaičius arba pataisykite "
+                    "eilučių ir stulpelių skaičius."
+                  : "") +
+             EiluciuUzuomina(klaida.forma);
     case SkaitymoKlaida::kNeSveikasis:
       return turi + "sveikasis skaičius, rasta " + rasta +
              KodelNeSveikasis(klaida) + ".";
@@ -115,7 +121,7 @@ std::string NeirasytaPranesimas(std::string Rez, std::string Duom,
   return "nepavyko įrašyti rezultatų failo " + Pavadinimas(Rez) + Aplanke(Rez) +
          ": " + Zodziais(p, true, k, Duom, Rez) +
          (isvalyta ? "."
-                   : ".\nRezultatų faile gali būti likusi nepilna ataskaita: "
+                   : ".\nRezultatų faile gali būti likusi nebaigta ataskaita: "
                      "ištrinkite jį ir paleiskite programą dar kartą.");
 }
 

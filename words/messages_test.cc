@@ -27,8 +27,8 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     std::string klaida;
   };
   const std::string kTuscias =
-      "duomenu failas Masyvas.txt tuscias: jame turi buti eiluciu skaicius, "
-      "stulpeliu skaicius ir elementai.";
+      "duomenu failas Masyvas.txt tuscias: irasykite i ji eiluciu skaiciu, "
+      "stulpeliu skaiciu ir lenteles skaicius.";
   const std::string kUtf16 =
       "failas Masyvas.txt irasytas UTF-16 koduote: atidarykite ji Uzrasu "
       "knygeleje ir irasykite is naujo, lauke \"Koduote\" pasirinke ANSI arba "
@@ -40,7 +40,8 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
     return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
            "rasta \"" +
            rasta +
-           "\" (tai bruksnys, o ne minuso zenklas \"-\": parasykite minusa).";
+           "\" (tai bruksnys, o ne minuso zenklas \"-\": istrinkite ji ir "
+           "parasykite minusa).";
   };
   const auto kTarpas = [](const std::string& rasta) {
     return "Masyvas.txt:1:5: elementas [1, 1] turi buti sveikasis skaicius, "
@@ -73,7 +74,7 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
            skaicius +
            "; perjunkite klaviatura i anglu kalba (Alt+Shift arba "
            "Windows+tarpas) arba skaitmenis rinkite skaitmenu klaviatura "
-           "desineje).";
+           "desineje (ijunge Num Lock)).";
   };
   const Atvejis atvejai[] = {
       {"", kTuscias},
@@ -158,7 +159,7 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
       {"%PDF-1.7\n",
        "failas Masyvas.txt yra ne tekstas, o PDF dokumentas, tik pavadintas "
        "Masyvas.txt. Atidarykite ji, pazymekite skaicius, nukopijuokite juos "
-       "i Uzrasu knygele ir ten irasykite: \"Failas\", \"Irasyti kaip\", "
+       "i Uzrasu knygele ir irasykite faila: \"Failas\", \"Irasyti kaip\", "
        "vardas Masyvas."},
       {"PK\x05\x06",
        "Masyvas.txt:1:1: eiluciu skaicius turi buti sveikasis "
@@ -175,31 +176,36 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
        "Masyvas.txt:3:7: elementas [2, 4] turi "
        "buti sveikasis skaicius, rasta \"x\"."},
       {"3 4\n1 2 3 4\n5 6 7 8\n",
-       "Masyvas.txt:4:1: truksta elemento [3, 1]: "
-       "failas baigesi."},
+       "Masyvas.txt:4:1: truksta elemento [3, 1]: failas baigesi. Pridekite "
+       "trukstamus skaicius arba pataisykite eiluciu ir stulpeliu skaicius."},
       // Where the lines disagree with the counts, the message says so.
       {"4 3\n1 2 3 4\n5 6 7 8\n",
-       "Masyvas.txt:4:1: truksta elemento [3, 3]: failas baigesi. Eiluciu "
-       "skaicius 4, stulpeliu skaicius 3, bet kiekvienoje eiluteje yra 4 "
-       "skaiciai: ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma "
-       "pagal juos, o ne pagal eilutes."},
+       "Masyvas.txt:4:1: truksta elemento [3, 3]: failas baigesi. Pridekite "
+       "trukstamus skaicius arba pataisykite eiluciu ir stulpeliu skaicius. "
+       "Eiluciu skaicius 4, stulpeliu skaicius 3, bet kiekvienoje failo "
+       "eiluteje yra 4 skaiciai: ar teisingi eiluciu ir stulpeliu skaiciai? "
+       "Lentele skaitoma pagal juos, o ne pagal failo eilutes; jei jie "
+       "neteisingi, pataisykite pirmaja failo eilute."},
       {"3 4\n1 2 3 4\n5 6 7\n",
-       "Masyvas.txt:4:1: truksta elemento [2, 4]: failas baigesi. Eiluciu "
-       "skaicius 3, stulpeliu skaicius 4, bet eilutese yra nevienodai "
-       "skaiciu: ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma "
-       "pagal juos, o ne pagal eilutes."},
+       "Masyvas.txt:4:1: truksta elemento [2, 4]: failas baigesi. Pridekite "
+       "trukstamus skaicius arba pataisykite eiluciu ir stulpeliu skaicius. "
+       "Eiluciu skaicius 3, stulpeliu skaicius 4, bet failo eilutese skaiciu "
+       "yra nevienodai: ar teisingi eiluciu ir stulpeliu skaiciai? Lentele "
+       "skaitoma pagal juos, o ne pagal failo eilutes; jei jie neteisingi, "
+       "pataisykite pirmaja failo eilute."},
       {"2 5 1 2\n3 4 5 6\n",
-       "Masyvas.txt:3:1: truksta elemento [2, 2]: failas baigesi. Pirmieji du "
-       "skaiciai (2 ir 5) laikomi eiluciu ir stulpeliu skaiciais, bet pirmoje "
-       "eiluteje yra 4 skaiciai, kaip ir kiekvienoje kitoje: jei tai matricos "
-       "eilute, failo pradzioje irasykite eilute \"2 4\" (eiluciu ir "
-       "stulpeliu skaicius)."},
+       "Masyvas.txt:3:1: truksta elemento [2, 2]: failas baigesi. Pridekite "
+       "trukstamus skaicius arba pataisykite eiluciu ir stulpeliu skaicius. "
+       "Pirmieji du skaiciai (2 ir 5) laikomi eiluciu ir stulpeliu "
+       "skaiciais, bet pirmoje failo eiluteje yra 4 skaiciai, kaip ir "
+       "kiekvienoje kitoje: jei tai lenteles eilute, failo pradzioje "
+       "irasykite eilute \"2 4\" (tai eiluciu ir stulpeliu skaiciai)."},
       {"101 2 3\n4 5 6\n7 8 9",
        "Masyvas.txt:1:1: eiluciu skaicius turi buti nuo 0 iki 100, rasta 101. "
        "Pirmieji du skaiciai laikomi eiluciu ir stulpeliu skaiciais, bet "
-       "pirmoje eiluteje yra 3 skaiciai, kaip ir kiekvienoje kitoje: jei tai "
-       "matricos eilute, failo pradzioje irasykite eilute \"3 3\" (eiluciu ir "
-       "stulpeliu skaicius)."},
+       "pirmoje failo eiluteje yra 3 skaiciai, kaip ir kiekvienoje kitoje: "
+       "jei tai lenteles eilute, failo pradzioje irasykite eilute \"3 3\" "
+       "(tai eiluciu ir stulpeliu skaiciai)."},
       {"1 2 5 -",
        "Masyvas.txt:1:7: elementas [1, 2] turi buti sveikasis "
        "skaicius, rasta \"-\"."},
@@ -271,11 +277,11 @@ TEST(Messages, SayWhatIsWrongWithTheDataAndWhere) {
       // does not.
       {"1 1 1\xc2\xa0"
        "000",
-       kTukstanciai("1\\xc2\\xa0000", " ir rasykite 1000")},
+       kTukstanciai("1\\xc2\\xa0000", " ir parasykite 1000")},
       {"1 1 -12\xa0"
        "345\xa0"
        "678",
-       kTukstanciai("-12\\xa0345\\xa0678", " ir rasykite -12345678")},
+       kTukstanciai("-12\\xa0345\\xa0678", " ir parasykite -12345678")},
       {"1 1 1\xa0"
        "000,5",
        kTukstanciai("1\\xa0000,5", "")},
@@ -398,7 +404,7 @@ TEST(Messages, NameTheReasonTheSystemGave) {
        "paleiskite programa dar karta."},
       {Eilute(NeirasytaPranesimas("Rezultatai.txt", "Masyvas.txt",
                                   FailoPriezastis::kKita, sistema(EIO), false)),
-       ". Rezultatu faile gali buti likusi nepilna ataskaita: istrinkite ji "
+       ". Rezultatu faile gali buti likusi nebaigta ataskaita: istrinkite ji "
        "ir paleiskite programa dar karta."},
   };
   for (const Atvejis& a : atvejai) {
@@ -437,7 +443,8 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
   const std::string kelias = (aplankas / "Masyvas.txt").string();
   EXPECT_EQ(
       "duomenu failas Masyvas.txt nerastas aplanke " + aplankas.string() +
-          ". Ten yra failas MASYVAS.TXT: pervardykite ji - naujas vardas "
+          ". Irasykite ji i si aplanka ir paleiskite programa dar karta."
+          " Ten yra failas MASYVAS.TXT: pervardykite ji - naujas vardas "
           "Masyvas.txt "
           "(didziosios ir mazosios raides cia skiriasi)."
           " Ten yra failas Masyvas: ijunkite failu vardu pletiniu rodyma ir "
@@ -456,8 +463,9 @@ TEST(Messages, NameTheFolderThatHoldsTheFileAndTheFilesNearlyNamed) {
           "\"Atidaryti failo vieta\" (Open file location), atsidariusiame "
           "aplanke nukopijuokite faila Masyvas.txt ir iklijuokite ji i si "
           "aplanka."
-          " Ten yra failas Masyvas.txt.txt: jo varde du pletiniai (Windows "
-          "paslepia paskutiniji). Pervardykite ji - naujas vardas Masyvas.txt; "
+          " Ten yra failas Masyvas.txt.txt: jo varde du pletiniai (kai "
+          "pletiniai paslepti, Windows rodo tik pirmaji). Pervardykite ji - "
+          "naujas vardas Masyvas.txt; "
           "jei "
           "pletiniai paslepti, rasykite tik Masyvas."
           " Ten yra failas Masyvas.xlsx: tai Excel darbaknyge, ne tekstas. "

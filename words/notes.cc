@@ -30,20 +30,21 @@ std::string EiluciuNeatitikimas(const EiluciuForma& f) {
   if (f.kiekiu_eiluteje > 2 && f.po == f.kiekiu_eiluteje) {
     return "pirmieji du skaičiai" +
            (f.m < 0 ? "" : " (" + n + " ir " + m + ")") +
-           " laikomi eilučių ir stulpelių skaičiais, bet pirmoje eilutėje "
-           "yra " +
+           " laikomi eilučių ir stulpelių skaičiais, bet pirmoje failo "
+           "eilutėje yra " +
            Skaiciai(f.po) +
-           ", kaip ir kiekvienoje kitoje:\njei tai matricos eilutė, failo "
+           ", kaip ir kiekvienoje kitoje:\njei tai lentelės eilutė, failo "
            "pradžioje įrašykite eilutę „" +
            std::to_string(f.eiluciu + 1) + " " + std::to_string(f.po) +
-           "“ (eilučių ir stulpelių skaičius).";
+           "“ (tai eilučių ir stulpelių skaičiai).";
   }
   if (f.m < 0) return "";
   return "eilučių skaičius " + n + ", stulpelių skaičius " + m + ", bet " +
-         (f.po > 0 ? "kiekvienoje eilutėje yra " + Skaiciai(f.po)
-                   : "eilutėse yra nevienodai skaičių") +
-         ":\nar teisingi eilučių ir stulpelių skaičiai? Matrica skaitoma "
-         "pagal juos, o ne pagal eilutes.";
+         (f.po > 0 ? "kiekvienoje failo eilutėje yra " + Skaiciai(f.po)
+                   : "failo eilutėse skaičių yra nevienodai") +
+         ":\nar teisingi eilučių ir stulpelių skaičiai? Lentelė skaitoma "
+         "pagal juos, o ne pagal failo eilutes; jei jie neteisingi, "
+         "pataisykite pirmąją failo eilutę.";
 }
 
 // The names as "A", "A ir B", "A, B ir C".
@@ -83,7 +84,8 @@ std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
 }
 
 std::string PavyzdzioPastaba(std::string Duom, const std::int32_t Mas[][Cm],
-                             std::int32_t n, std::int32_t m) {
+                             std::int32_t n, std::int32_t m,
+                             const std::filesystem::path& laikinas) {
   // The values of the sample data file that comes with the program.
   static const std::int32_t kPavyzdys[3][4] = {
       {1, -2, 3, 4}, {-1, -5, 0, -7}, {10, 20, 30, 6}};
@@ -93,7 +95,10 @@ std::string PavyzdzioPastaba(std::string Duom, const std::int32_t Mas[][Cm],
   }
   return "Pastaba: perskaityti pavyzdiniai duomenys, pateikiami kartu su "
          "programa.\nSavo duomenis įrašykite vietoj pavyzdinių į " +
-         Pavadinimas(Duom) + Aplanke(Duom) + ", kuriame programa paleista.";
+         Pavadinimas(Duom) +
+         (LaikinameAplanke(Aplankas(Duom), laikinas)
+              ? " išskleistame aplanke (žr. kitą pastabą)."
+              : Aplanke(Duom) + ", kuriame programa paleista.");
 }
 
 std::string KoduotesPastaba(std::string Rez) {
@@ -107,8 +112,7 @@ std::string LaikinoAplankoPastaba(std::string Rez,
                                   const std::filesystem::path& laikinas) {
   if (!LaikinameAplanke(Aplankas(Rez), laikinas)) return "";
   return "Pastaba: ataskaita " + Pavadinimas(Rez) + " įrašyta laikinajame" +
-         Aplanke(Rez) + ", kurį Windows gali ištrinti. Programa paleista, " +
-         kIsArchyvo;
+         Aplanke(Rez) + ", kurį Windows gali ištrinti. " + kIsArchyvo;
 }
 
 std::string PanasiuVarduPastaba(std::string Duom) {
@@ -126,8 +130,8 @@ std::string PanasiuVarduPastaba(std::string Duom) {
     }
   }
   return "Pastaba: perskaitytas failas " + vardas + ", o ne šalia esant" +
-         (vardai.size() == 1 ? "is " : "ys ") + Isvardyti(vardai) + "." +
-         paslepti;
+         (vardai.size() == 1 ? "is " : "ys ") + Isvardyti(vardai) +
+         ". Patikrinkite, ar taisėte būtent jį." + paslepti;
 }
 
 std::string AplankoPastaba(std::string Duom, std::string Rez,

@@ -32,9 +32,10 @@ std::string PertekliausIspejimas(std::string Duom, const Vieta& vieta,
 
 // The note that Duom holds the sample data that comes with the program (n
 // rows of m columns in Mas, whatever their lines), and where the person's
-// own data goes: Duom, in the folder the program runs in.
+// own data goes: Duom, where the program runs (unzipped if in laikinas).
 std::string PavyzdzioPastaba(std::string Duom, const std::int32_t Mas[][Cm],
-                             std::int32_t n, std::int32_t m);
+                             std::int32_t n, std::int32_t m,
+                             const std::filesystem::path& laikinas);
 
 // The note that the results file Rez is Windows-1257 text.
 std::string KoduotesPastaba(std::string Rez);

@@ -39,7 +39,7 @@ TEST(Notes, NameTheFilesNearlyNamedBesideTheOneRead) {
       {{"Masyvas.txt", "Rezultatai.txt", "kitas.txt"}, ""},
       {{"Masyvas.txt", "Masyvas.xlsx", "Masyvas.csv", "Masyvas"},
        "Pastaba: perskaitytas failas Masyvas.txt, o ne salia esantys Masyvas, "
-       "Masyvas.csv ir Masyvas.xlsx."},
+       "Masyvas.csv ir Masyvas.xlsx. Patikrinkite, ar taisete butent ji."},
   };
   for (const Atvejis& a : atvejai) {
     const fs::path aplankas = Aplankas("masyvas_notes", a.failai);
@@ -56,7 +56,7 @@ TEST(Notes, NameAReportLeftInTheTemporaryFolder) {
       (laikinas / "Temp1_m.zip" / "Rezultatai.txt").string();
   EXPECT_EQ("Pastaba: ataskaita Rezultatai.txt irasyta laikinajame aplanke " +
                 (laikinas / "Temp1_m.zip").string() +
-                ", kuri Windows gali istrinti. Programa paleista, tikriausiai "
+                ", kuri Windows gali istrinti. Programa tikriausiai paleista "
                 "tiesiai is ZIP archyvo: pirma isskleiskite archyva "
                 "(\"Isskleisti viska...\", angl. Extract All) ir paleiskite "
                 "programa is isskleisto aplanko.",
@@ -71,8 +71,9 @@ TEST(Notes, SayWhereTheLinesDisagreeWithTheCounts) {
     std::string eilute;
   };
   const std::string kKlausimas =
-      ": ar teisingi eiluciu ir stulpeliu skaiciai? Matrica skaitoma pagal "
-      "juos, o ne pagal eilutes.";
+      ": ar teisingi eiluciu ir stulpeliu skaiciai? Lentele skaitoma pagal "
+      "juos, o ne pagal failo eilutes; jei jie neteisingi, pataisykite "
+      "pirmaja failo eilute.";
   const std::string k21 =
       "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21\n";
   const auto pertekliai = [](const std::string& vieta) {
@@ -96,27 +97,27 @@ TEST(Notes, SayWhereTheLinesDisagreeWithTheCounts) {
       {"2 0\n1 2\n3 4\n",
        pertekliai("2:1") +
            "eiluciu skaicius 2, stulpeliu skaicius 0, bet kiekvienoje "
-           "eiluteje yra 2 skaiciai" +
+           "failo eiluteje yra 2 skaiciai" +
            kKlausimas},
       {"1 10\n1 2 3 4 5 6 7 8 9 10 11\n1 2 3 4 5 6 7 8 9 10 11\n",
        pertekliai("2:22") +
            "eiluciu skaicius 1, stulpeliu skaicius 10, bet kiekvienoje "
-           "eiluteje yra 11 skaiciu" +
+           "failo eiluteje yra 11 skaiciu" +
            kKlausimas},
       {"6 7\n" + k21 + k21,
        "Pastaba: eiluciu skaicius 6, stulpeliu skaicius 7, bet kiekvienoje "
-       "eiluteje yra 21 skaicius" +
+       "failo eiluteje yra 21 skaicius" +
            kKlausimas},
       {"4 7\n1 2 3 4 5 6 7\n" + k21,
-       "Pastaba: eiluciu skaicius 4, stulpeliu skaicius 7, bet eilutese yra "
-       "nevienodai skaiciu" +
+       "Pastaba: eiluciu skaicius 4, stulpeliu skaicius 7, bet failo "
+       "eilutese skaiciu yra nevienodai" +
            kKlausimas},
       // The counts forgotten, with no value left over.
       {"2 2 3\n4 5 6\n",
        "Pastaba: pirmieji du skaiciai (2 ir 2) laikomi eiluciu ir stulpeliu "
-       "skaiciais, bet pirmoje eiluteje yra 3 skaiciai, kaip ir kiekvienoje "
-       "kitoje: jei tai matricos eilute, failo pradzioje irasykite eilute "
-       "\"2 3\" (eiluciu ir stulpeliu skaicius)."},
+       "skaiciais, bet pirmoje failo eiluteje yra 3 skaiciai, kaip ir "
+       "kiekvienoje kitoje: jei tai lenteles eilute, failo pradzioje "
+       "irasykite eilute \"2 3\" (tai eiluciu ir stulpeliu skaiciai)."},
   };
   for (const Atvejis& a : atvejai) {
     std::int32_t Mas[Cn][Cm];
@@ -154,11 +155,18 @@ TEST(Notes, NameTheSampleThatComesWithTheProgram) {
       "programa. Savo duomenis irasykite vietoj pavyzdiniu i Masyvas.txt "
       "aplanke " +
           fs::current_path().string() + ", kuriame programa paleista.",
-      Rodyti(PavyzdzioPastaba(duom, Mas, n, m), Ascii, false));
+      Rodyti(PavyzdzioPastaba(duom, Mas, n, m, {}), Ascii, false));
+  // Run in the temporary folder, the data goes where the archive is unzipped.
+  EXPECT_EQ(
+      "Pastaba: perskaityti pavyzdiniai duomenys, pateikiami kartu su "
+      "programa. Savo duomenis irasykite vietoj pavyzdiniu i Masyvas.txt "
+      "isskleistame aplanke (zr. kita pastaba).",
+      Rodyti(PavyzdzioPastaba(duom, Mas, n, m, fs::current_path()), Ascii,
+             false));
   ++Mas[n - 1][m - 1];
-  EXPECT_EQ("", PavyzdzioPastaba(duom, Mas, n, m));
+  EXPECT_EQ("", PavyzdzioPastaba(duom, Mas, n, m, {}));
   --Mas[n - 1][m - 1];
-  EXPECT_EQ("", PavyzdzioPastaba(duom, Mas, m, n));
+  EXPECT_EQ("", PavyzdzioPastaba(duom, Mas, m, n, {}));
 }
 
 TEST(Notes, NameEachArgumentNotRead) {
@@ -206,14 +214,15 @@ TEST(Notes, NameTheProgramsFolderWhereItHoldsTheFiles) {
   klaida.rusis = SkaitymoKlaida::kNeatidaromas;
   klaida.sistemos_klaida.klaidos_nr = ENOENT;
   EXPECT_EQ("duomenu failas Masyvas.txt nerastas aplanke " + darbo.string() +
-                ". Failas Masyvas.txt yra programos aplanke " +
+                ". Irasykite ji i si aplanka ir paleiskite programa dar "
+                "karta. Failas Masyvas.txt yra programos aplanke " +
                 programos.string() +
                 ", bet programa jo iesko ten, kur paleista: paleiskite "
                 "programa is jos pacios aplanko (pvz., dukart ja spusteleje).",
             Rodyti(SkaitymoPranesimas(duom, klaida, programos), Ascii, false));
-  EXPECT_EQ(
-      "duomenu failas Masyvas.txt nerastas aplanke " + darbo.string() + ".",
-      Rodyti(SkaitymoPranesimas(duom, klaida, darbo), Ascii, false));
+  EXPECT_EQ("duomenu failas Masyvas.txt nerastas aplanke " + darbo.string() +
+                ". Irasykite ji i si aplanka ir paleiskite programa dar karta.",
+            Rodyti(SkaitymoPranesimas(duom, klaida, darbo), Ascii, false));
   fs::remove_all(darbo);
   fs::remove_all(programos);
 

@@ -77,12 +77,13 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
   }
   const std::string tesinys = k.rasta_ilgesne ? "..." : "";
   if (bruksnys) {
-    return "\n(tai brūkšnys, o ne minuso ženklas „-“: parašykite minusą)";
+    return "\n(tai brūkšnys, o ne minuso ženklas „-“: ištrinkite jį ir "
+           "parašykite minusą)";
   }
   if (skyriklis && !tarpas) {
     return "\n(tarp skaitmenų yra nelaužiamasis tarpas, kuriuo Excel "
            "skiria tūkstančius: ištrinkite jį" +
-           (tik_skaiciai && !klaviatura ? " ir rašykite " + skaicius + tesinys
+           (tik_skaiciai && !klaviatura ? " ir parašykite " + skaicius + tesinys
                                         : std::string()) +
            ")";
   }
@@ -96,7 +97,7 @@ std::string KodelNeSveikasis(const SkaitymoKlaida& k) {
            skaicius + tesinys +
            "; perjunkite klaviatūrą į anglų kalbą (Alt+Shift arba "
            "Windows+tarpas) arba skaitmenis rinkite skaitmenų klaviatūra "
-           "dešinėje)";
+           "dešinėje (įjungę Num Lock))";
   }
   if (valdymo && std::any_of(t.begin(), t.end(), Skaitmuo)) {
     return "\n(jame yra nematomas valdymo ženklas: ištrinkite šį tekstą su "
