@@ -16,7 +16,6 @@
 #include "matrix/reader.h"
 #include "matrix/replace.h"
 #include "matrix/square.h"
-#include "os/code_page.h"
 #include "os/console.h"
 #include "os/pause.h"
 #include "os/program.h"
@@ -51,8 +50,8 @@ struct Eiga {
     karta = true;
     if (!eiga.pavyko) {
       if (eiga.laikomas) {
-        Isvalyti(eiga.failas);
         SistemosKlaida ignoruojama;
+        Tustinti(eiga.failas.fr, ignoruojama);
         Uzdaryti(eiga.failas.fr, ignoruojama);
       }
       if (eiga.failas.buvo_ataskaita) {
@@ -61,6 +60,7 @@ struct Eiga {
         PranestiTiesiai(kTrukstaAtminties, kTrukstaAtmintiesAscii);
       }
     }
+    SulaikytiSignalus(false);
     Pauze();
   }
   static_cast<void>(std::fflush(nullptr));
@@ -98,8 +98,10 @@ std::string Vykdyti(std::string& ispejimas, std::string& pavyzdys) {
 
   FailoPriezastis priezastis = FailoPriezastis::kKita;
   SistemosKlaida k;
+  SulaikytiSignalus(true);
   eiga.laikomas = Uzimti(Rez, Duom, eiga.failas, priezastis, k);
   if (!eiga.laikomas) {
+    SulaikytiSignalus(false);
     // Where the working folder is gone, so is any report.
     if (!klaida.empty()) {
       return priezastis == FailoPriezastis::kDarboAplankasIstrintas
@@ -109,10 +111,15 @@ std::string Vykdyti(std::string& ispejimas, std::string& pavyzdys) {
     return NeirasytaPranesimas(Rez, Duom, priezastis, k, true);
   }
   const bool irasyta = klaida.empty() && Rasyti(eiga.failas.fr, ataskaita, k);
-  const bool isvalyta = irasyta || Isvalyti(eiga.failas);
-  const bool vadinamas = TebeVadinamas(Rez, Duom, eiga.failas);
+  SistemosKlaida ignoruojama;
+  const bool isvalyta = irasyta || Tustinti(eiga.failas.fr, ignoruojama);
+  // The results file's name still names the file written, and the data
+  // file's name does not.
+  const bool vadinamas = TasPatsFailas(eiga.failas.fr, Rez) &&
+                         !TasPatsFailas(eiga.failas.fr, Duom);
   SistemosKlaida uzdarymo_klaida;
   const bool uzdaryta = Uzdaryti(eiga.failas.fr, uzdarymo_klaida);
+  SulaikytiSignalus(false);
   eiga.laikomas = false;
   if (!klaida.empty()) {
     // The data's message; the results file was emptied.

@@ -59,13 +59,3 @@ bool Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
   }
   return false;
 }
-
-bool TebeVadinamas(std::string Rez, std::string Duom,
-                   const RezultatuFailas& failas) {
-  return TasPatsFailas(failas.fr, Rez) && !TasPatsFailas(failas.fr, Duom);
-}
-
-bool Isvalyti(const RezultatuFailas& failas) {
-  SistemosKlaida ignoruojama;
-  return Tustinti(failas.fr, ignoruojama);
-}

@@ -23,12 +23,3 @@ struct RezultatuFailas {
 // and the failed call's error in klaida.
 bool Uzimti(std::string Rez, std::string Duom, RezultatuFailas& failas,
             FailoPriezastis& priezastis, SistemosKlaida& klaida);
-
-// True when the name Rez still names the held file, and the data file's
-// name Duom does not.
-bool TebeVadinamas(std::string Rez, std::string Duom,
-                   const RezultatuFailas& failas);
-
-// Empties the held file again, after a write failed part-way. Returns false
-// when even that fails.
-bool Isvalyti(const RezultatuFailas& failas);

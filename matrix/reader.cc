@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <new>
 #include <system_error>
 #include <utility>
 
@@ -236,6 +237,9 @@ bool Skaityti(std::string Duom, std::int32_t Mas[][Cm], std::int32_t& n,
   if (!fd.is_open()) {
     klaida.rusis = SkaitymoKlaida::kNeatidaromas;
     klaida.sistemos_klaida = SistemosKlaidaDabar();
+    // Memory ran out, as in operator new: the new handler's to deal with.
+    const std::new_handler trukumas = std::get_new_handler();
+    if (klaida.sistemos_klaida.klaidos_nr == ENOMEM && trukumas) trukumas();
     return false;
   }
   return SkaitytiSrauta(fd, Mas, n, m, perteklius, forma, klaida);

@@ -54,6 +54,11 @@ bool Rasyti(Rankena fr, const std::string& tekstas, SistemosKlaida& klaida);
 // a failure at closing (a write that a network file system makes only then).
 bool Uzdaryti(Rankena& fr, SistemosKlaida& klaida);
 
+// Holds back (sulaikyti) the signals that would end the program, or lets
+// them through again, so that one that comes while the report is emptied
+// and written takes effect after it. On Windows Ctrl-C is ignored meanwhile.
+void SulaikytiSignalus(bool sulaikyti);
+
 // True when the held file is also where the program's standard output or
 // error goes.
 bool StandartineIsvestis(Rankena fr);

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -84,4 +85,12 @@ bool StandartineIsvestis(Rankena fr) {
   struct stat st {};
   return fstat(Fd(fr), &st) == 0 &&
          (TasPats(STDOUT_FILENO, st) || TasPats(STDERR_FILENO, st));
+}
+
+void SulaikytiSignalus(bool sulaikyti) {
+  static sigset_t buvo;
+  sigset_t visi;
+  sigfillset(&visi);
+  sigprocmask(sulaikyti ? SIG_BLOCK : SIG_SETMASK, sulaikyti ? &visi : &buvo,
+              sulaikyti ? &buvo : nullptr);
 }

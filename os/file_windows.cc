@@ -108,3 +108,7 @@ bool StandartineIsvestis(Rankena fr) {
   }
   return false;
 }
+
+void SulaikytiSignalus(bool sulaikyti) {
+  SetConsoleCtrlHandler(nullptr, sulaikyti ? TRUE : FALSE);
+}

@@ -7,7 +7,8 @@
 // Windows: runs the command interpreter's "pause" where standard output is
 // the console or standard input is not; otherwise, or where that fails,
 // waits on the console of standard input itself.
-// POSIX: only where standard input is a terminal, switched to take one key
+// POSIX: only where standard input is a terminal and standard output or
+// error is one too (where the prompt shows), switched to take one key
 // unechoed (Ctrl-C included), then put back as it was. Started in the
 // background, the program is stopped by SIGTTOU until it is in the
 // foreground, and takes the settings it finds there. For the wait it takes

@@ -31,11 +31,7 @@ constexpr int kBaigiantysSignalai[] = {
 };
 
 // One more than the largest signal number.
-#ifdef NSIG
 constexpr int kSignaluRiba = NSIG;
-#else
-constexpr int kSignaluRiba = 65;
-#endif
 
 // Calls veiksmas(s) for each signal that ends the program.
 void KiekvienamBaigianciam(void (*veiksmas)(int)) {
@@ -91,7 +87,10 @@ void Grazinti(int signalas) { sigaction(signalas, &buvo[signalas], nullptr); }
 
 void Pauze() {
   std::cout.flush();
-  if (!isatty(STDIN_FILENO)) return;
+  if (!isatty(STDIN_FILENO) ||
+      (!isatty(STDOUT_FILENO) && !isatty(STDERR_FILENO))) {
+    return;
+  }
   KiekvienamBaigianciam(Perimti);
 
   // Started in the background, the program is stopped here by SIGTTOU until

@@ -32,8 +32,10 @@ void ParuostiProcesa() {
 
 #ifdef _WIN32
 bool PaleidziamasSavoAplanke() { return true; }
+bool UzrasuKnygeleRodysRaides() { return GetACP() == 1257; }
 #else
 bool PaleidziamasSavoAplanke() { return false; }
+bool UzrasuKnygeleRodysRaides() { return true; }
 #endif
 
 fs::path ProgramosAplankas() {

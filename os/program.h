@@ -16,6 +16,10 @@ void ParuostiProcesa();
 // True on Windows, where a double-click starts a program in its own folder.
 bool PaleidziamasSavoAplanke();
 
+// False where Notepad would show the report's Windows-1257 letters wrongly:
+// on a Windows whose code page for programs without Unicode is not 1257.
+bool UzrasuKnygeleRodysRaides();
+
 // The folder that holds the program's file, as an absolute path: on Windows
 // from GetModuleFileNameW, on Linux from /proc/self/exe; empty where the
 // system does not tell.

@@ -61,10 +61,10 @@ while IFS='|' read -r fault want_status want_report want_message; do
 done <<TABLE
 write:1:5|1|empty|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke
 write:1:28|1|empty|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke
-signal:1:2|130|empty|
-signal:1:15|143|empty|
-signal:1:1|129|empty|
-signal:1:11|139|empty|
+signal:1:2|130|whole|
+signal:1:15|143|whole|
+signal:1:1|129|whole|
+signal:1:11|139|whole|
 read:1:5|1|empty|nepavyko perskaityti duomenu failo Masyvas.txt iki galo (kodas 5
 close:1:5|1|-|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke $work/run: kita sistemos klaida (kodas 5: Input/output error): paleiskite programa dar karta, o jei klaida kartosis, parodykite si pranesima destytojui ar mokytojui. Rezultatu faile gali buti likusi nebaigta ataskaita: istrinkite ji ir paleiskite programa dar karta.
 fstat:5|1|unchanged|nepavyko irasyti rezultatu failo Rezultatai.txt aplanke
@@ -116,6 +116,8 @@ memory_ok() {
   success=$(grep -c 'Rezultatu ieskokite faile' stdout)
   messages=$(grep -c '^Klaida: ' stderr)
   deleted=$(grep -c ' Ankstesne ataskaita Rezultatai.txt istrinta\.$' stderr)
+  # Memory that ran out is never told as a system error (ENOMEM).
+  ! grep -q '(kodas 12:' stderr || return 1
   if [ "$status" = 0 ] && [ "$got_report" = whole ] && [ "$success" = 1 ]; then
     return 0
   fi

@@ -69,9 +69,9 @@ std::string KurIeskoti(std::string Duom,
   const std::string vardas = Pavadinimas(Duom);
   const std::string kamienas = Utf8(std::filesystem::path(vardas).stem());
   std::string tekstas;
-  if (ZipAplanke(aplankas)) {
-    tekstas += std::string("\n") + kIsArchyvo;
-  }
+  tekstas += ZipAplanke(aplankas) ? std::string("\n") + kIsArchyvo
+                                  : "\nĮrašykite jį į šį aplanką ir "
+                                    "paleiskite programą dar kartą.";
   for (const PanasusVardas& kitas : PanasusVardai(aplankas, vardas)) {
     tekstas += "\nTen yra failas " + kitas.vardas;
     switch (kitas.rusis) {

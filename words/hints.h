@@ -13,9 +13,10 @@
 // "Programa tikriausiai paleista tiesiai iš ZIP archyvo: pirma ...".
 extern const char kIsArchyvo[];
 
-// Where the data file Duom may be when it is not found, each hint on a line
-// of its own: a run from inside a zip archive (ZipAplanke), the files nearly
-// of its name, its name in the program's own folder programos.
+// What to do when the data file Duom is not found, each hint on a line of its
+// own: extract the zip archive it is run from (ZipAplanke), or else put the
+// file there; the files nearly of its name; its name in the program's own
+// folder programos.
 std::string KurIeskoti(std::string Duom,
                        const std::filesystem::path& programos);
 

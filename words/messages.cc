@@ -63,9 +63,7 @@ std::string SkaitymoPranesimas(std::string Duom, const SkaitymoKlaida& klaida,
               ? FailoPriezastis::kNeFailas
               : Priezastis(Duom, false, klaida.sistemos_klaida);
       if (p == FailoPriezastis::kNerastas) {
-        return "duomenų failas " + vardas + " nerastas" + Aplanke(Duom) +
-               ".\nĮrašykite jį į šį aplanką ir paleiskite programą dar "
-               "kartą." +
+        return "duomenų failas " + vardas + " nerastas" + Aplanke(Duom) + "." +
                KurIeskoti(Duom, programos);
       }
       return "nepavyko atidaryti duomenų failo " + vardas + Aplanke(Duom) +
